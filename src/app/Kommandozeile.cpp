@@ -1,0 +1,60 @@
+#include "Kommandozeile.h"
+#include <QCommandLineParser>
+#include <cstdio>
+#include <cstring>
+
+namespace glanzzug {
+
+bool Kommandozeile::kopflosVerlangt(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "--headless") == 0) return true;
+    return false;
+}
+
+Kommandozeile Kommandozeile::lesen(const QCoreApplication& app) {
+    QCommandLineParser p;
+    p.setApplicationDescription(QStringLiteral("Composes presentations for an LED sign and plays them on it."));
+    p.addHelpOption();
+    p.addVersionOption();
+    const QCommandLineOption ordner(QStringLiteral("folder"),
+                                    QStringLiteral("The program's folder: presentations, run lists, pictures and "
+                                                   "the layout file (default: the current folder)."),
+                                    QStringLiteral("DIR"));
+    const QCommandLineOption port(QStringLiteral("port"),
+                                  QStringLiteral("Port backend: sim (default), ppdev[:DEVICE], direct[:ADDRESS], "
+                                                 "record:FILE or none."),
+                                  QStringLiteral("BACKEND"), QStringLiteral("sim"));
+    const QCommandLineOption kopflos(QStringLiteral("headless"),
+                                     QStringLiteral("Play without a window until SIGINT or SIGTERM."));
+    const QCommandLineOption ticks(QStringLiteral("ticks"),
+                                   QStringLiteral("With --headless: shut down normally after N timer ticks."),
+                                   QStringLiteral("N"));
+    const QCommandLineOption schnell(QStringLiteral("fast"),
+                                     QStringLiteral("With --headless: ticks follow each other at once."));
+    const QCommandLineOption leise(QStringLiteral("quiet"),
+                                   QStringLiteral("With --headless: log nothing to standard error."));
+    p.addOptions({ordner, port, kopflos, ticks, schnell, leise});
+    p.process(app);
+
+    Kommandozeile k;
+    k.ordner = p.value(ordner);
+    k.port = p.value(port);
+    k.kopflos = p.isSet(kopflos);
+    k.schnell = p.isSet(schnell);
+    k.leise = p.isSet(leise);
+    if (p.isSet(ticks)) {
+        bool ok = false;
+        k.ticks = p.value(ticks).toLongLong(&ok);
+        if (!ok || k.ticks < 0) {
+            std::fprintf(stderr, "glanzzug: --ticks takes a whole number of ticks, 0 or more\n");
+            std::exit(2);
+        }
+    }
+    if (!k.kopflos && (p.isSet(ticks) || k.schnell)) {
+        std::fprintf(stderr, "glanzzug: --ticks and --fast go with --headless\n");
+        std::exit(2);
+    }
+    return k;
+}
+
+} // namespace glanzzug

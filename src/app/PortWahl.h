@@ -1,0 +1,24 @@
+#pragma once
+#include "Port.h"
+#include <QString>
+#include <memory>
+
+namespace glanzzug {
+
+class SimulierterPort;
+
+// The port backends, by the text of --port:
+//   sim               the simulated modules, shown as an LED panel in the window (default)
+//   ppdev[:DEVICE]    Linux ppdev, default /dev/parport0
+//   direct[:ADDRESS]  ioperm/outb on x86, default 0x378
+//   record:FILE       appends every byte to FILE
+//   none              discards every byte
+// Throws PortFehler for an unknown name or a port that cannot be opened.
+struct PortWahl {
+    std::unique_ptr<Port> port;
+    SimulierterPort* simulation = nullptr; // set for sim: the panel shows it
+    QString beschreibung;                  // e.g. "ppdev /dev/parport0", for the status bar
+};
+PortWahl portWählen(const QString& angabe);
+
+} // namespace glanzzug

@@ -1,0 +1,33 @@
+#pragma once
+#include <array>
+#include <functional>
+
+namespace glanzzug {
+
+struct Fenster;
+
+// The routines of the other subsystems that the playback engine calls. Each subsystem
+// registers its own when the program is put together; a routine not registered does
+// nothing. This keeps the engine below the subsystems it drives.
+struct Ablauf {
+    using Routine = std::function<void(Fenster&)>;
+    // The step routine of each display mode, by AusWal index (0 is the text, which
+    // prepares and draws the frame; 1 the animation; 2..7 the effects).
+    std::array<Routine, 8> schritt;
+    Routine laufListeWeiter;
+    Routine dateiListenAktualisieren;
+    Routine laufListeLaden;
+    Routine laufListeSchreiben;
+    Routine displayGrößeSetzen;
+    Routine matrixAnordnungLaden;
+    // Draws the dot grid of the layout editor and labels the module icons.
+    Routine editorVorbereiten;
+    // Shows the window (the window registers it; headless it does nothing).
+    Routine fensterZeigen;
+
+    static void rufe(const Routine& r, Fenster& f) {
+        if (r) r(f);
+    }
+};
+
+} // namespace glanzzug

@@ -1,0 +1,103 @@
+#include "PpdevPort.h"
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <linux/ppdev.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+#if defined(__x86_64__) || defined(__i386__)
+#include <sys/io.h>
+#define GLANZZUG_HAT_PORT_IO 1
+#endif
+
+namespace glanzzug {
+
+namespace {
+class EchtesPpdev final : public PpdevSystem {
+public:
+    int öffnen(const char* pfad) override { return ::open(pfad, O_RDWR | O_CLOEXEC); }
+    int ioctl(int fd, unsigned long anfrage, void* arg) override { return ::ioctl(fd, anfrage, arg); }
+    int schließen(int fd) override { return ::close(fd); }
+};
+
+std::string abhilfe(int fehler, bool beimBeanspruchen) {
+    if (beimBeanspruchen && (fehler == ENXIO || fehler == ENODEV))
+        return "there is no parallel port, or another driver (such as lp) holds it; unload that driver or "
+               "choose another device";
+    switch (fehler) {
+    case ENOENT:
+    case ENODEV:
+    case ENXIO:
+        return "load the kernel modules parport_pc and ppdev (modprobe parport_pc ppdev)";
+    case EACCES:
+    case EPERM:
+        return "the user must be in group lp (usermod -aG lp USER, then log in again)";
+    case EBUSY:
+        return "another program uses the port; stop it first";
+    default:
+        return "check the device name and the parallel port driver";
+    }
+}
+} // namespace
+
+std::shared_ptr<PpdevSystem> PpdevSystem::echt() { return std::make_shared<EchtesPpdev>(); }
+
+PpdevPort::PpdevPort(std::string gerät, std::shared_ptr<PpdevSystem> system)
+    : gerät_(std::move(gerät)), system_(std::move(system)) {
+    fd_ = system_->öffnen(gerät_.c_str());
+    if (fd_ < 0) {
+        const int e = errno;
+        throw PortFehler("ppdev " + gerät_ + ": cannot open: " + std::strerror(e) + ". Remedy: " + abhilfe(e, false) +
+                         ".");
+    }
+    if (system_->ioctl(fd_, PPCLAIM, nullptr) < 0) {
+        const int e = errno;
+        system_->schließen(fd_);
+        fd_ = -1;
+        throw PortFehler("ppdev " + gerät_ + ": cannot claim the port: " + std::strerror(e) +
+                         ". Remedy: " + abhilfe(e, true) + ".");
+    }
+    beansprucht_ = true;
+    int vorwärts = 0;
+    system_->ioctl(fd_, PPDATADIR, &vorwärts);
+}
+
+PpdevPort::~PpdevPort() {
+    if (fd_ < 0) return;
+    if (beansprucht_) system_->ioctl(fd_, PPRELEASE, nullptr);
+    system_->schließen(fd_);
+}
+
+void PpdevPort::ausgeben(std::uint16_t, std::uint8_t wert) {
+    unsigned char b = wert;
+    system_->ioctl(fd_, PPWDATA, &b);
+}
+
+DirektPort::DirektPort(unsigned adresse) : adresse_(adresse) {
+#ifdef GLANZZUG_HAT_PORT_IO
+    if (::ioperm(adresse_, 1, 1) < 0) {
+        const int e = errno;
+        throw PortFehler("direct port " + std::to_string(adresse_) + ": permission refused: " + std::strerror(e) +
+                         ". Remedy: run as root or give the binary CAP_SYS_RAWIO (setcap cap_sys_rawio+ep); "
+                         "under kernel lockdown use --port ppdev instead.");
+    }
+#else
+    throw PortFehler("direct port: only available on x86 processors. Remedy: use --port ppdev.");
+#endif
+}
+
+DirektPort::~DirektPort() {
+#ifdef GLANZZUG_HAT_PORT_IO
+    ::ioperm(adresse_, 1, 0);
+#endif
+}
+
+void DirektPort::ausgeben(std::uint16_t, std::uint8_t wert) {
+#ifdef GLANZZUG_HAT_PORT_IO
+    ::outb(wert, adresse_); // outb takes the value first, then the port
+#else
+    (void)wert;
+#endif
+}
+
+} // namespace glanzzug

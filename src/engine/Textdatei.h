@@ -1,0 +1,33 @@
+#pragma once
+#include <QStringList>
+#include <optional>
+
+namespace glanzzug {
+
+// The program's text files: single-byte Windows-1252 on disk. Reading accepts CR LF,
+// CR alone and LF alone as line ends, so files edited by hand on any system read line
+// by line; a last line without a line end is read as well. Writing always ends every
+// line with CR LF.
+
+// All lines of the file, or nothing when it cannot be opened or read. `höchstens`
+// bounds how many lines are read (the rest is ignored), so a hostile file cannot make
+// the program keep millions of lines.
+std::optional<QStringList> leseZeilen(const QString& pfad, qsizetype höchstens = 1'000'000);
+
+// The first line of the file; nothing when it cannot be opened or is empty (0 bytes).
+std::optional<QString> leseErsteZeile(const QString& pfad);
+
+// Writes the lines, each followed by CR LF, into a temporary file beside the target and
+// renames it over the target only when everything was written. A failure (no rights,
+// full disk, a name that cannot be created) leaves any old file untouched and returns
+// false.
+bool schreibeZeilenAtomar(const QString& pfad, const QStringList& zeilen);
+
+// Text <-> Windows-1252 bytes. Characters the code page lacks cannot be encoded.
+QByteArray alsWindows1252(const QString& text);
+QString ausWindows1252(const QByteArray& bytes);
+bool inWindows1252(QStringView text);
+// The text without the characters Windows-1252 cannot store.
+QString nurWindows1252(const QString& text);
+
+} // namespace glanzzug

@@ -1,0 +1,36 @@
+#pragma once
+#include <QWidget>
+#include <cstdint>
+
+namespace glanzzug {
+
+class Bildfeld;
+
+// Shows a picture box magnified by a whole factor, optionally with a grid between the
+// pixels, and passes mouse presses, moves and releases to the model in model pixels
+// (the position divided by the factor, so it maps back exactly). Repaints at most at the
+// screen's refresh rate, and only when the picture changed.
+class BildAnsicht : public QWidget {
+public:
+    BildAnsicht(Bildfeld& bild, int faktor, bool gitter, QWidget* parent = nullptr);
+    void setzeFaktor(int faktor);
+    int faktor() const { return faktor_; }
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+
+private:
+    void nachsehen();
+    int knöpfe(const QMouseEvent* e) const;
+
+    Bildfeld& bild_;
+    int faktor_;
+    bool gitter_;
+    std::uint64_t gezeigt_ = ~0ull;
+};
+
+} // namespace glanzzug

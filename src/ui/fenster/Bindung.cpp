@@ -1,0 +1,232 @@
+#include "Bindung.h"
+#include "Beschriftung.h"
+#include "DateiListe.h"
+#include "KombiFeld.h"
+#include "KontrollFeld.h"
+#include "Knopf.h"
+#include "ListenFeld.h"
+#include "OptionsFeld.h"
+#include "Rahmen.h"
+#include "Rollbalken.h"
+#include "TextFeld.h"
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QScrollBar>
+
+namespace glanzzug {
+
+namespace {
+// Connects a model event to a widget update that stops when the widget is gone.
+template <class W, class F> void beiAnzeige(Element& m, W* w, F f) {
+    QPointer<W> p(w);
+    m.anzeige.verbinde([p, f] {
+        if (p) f(p.data());
+    });
+    f(w);
+}
+
+// Raises a handler when the widget is pressed with the mouse.
+class KlickFilter : public QObject {
+public:
+    KlickFilter(QObject* parent, std::function<void()> f) : QObject(parent), f_(std::move(f)) {}
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::MouseButtonPress) f_();
+        return false;
+    }
+
+private:
+    std::function<void()> f_;
+};
+
+QString farbStil(const char* klasse, int farbe) {
+    if (farbe < 0) return {};
+    return QStringLiteral("%1 { background-color: rgb(%2,%3,%4); }")
+        .arg(QLatin1String(klasse))
+        .arg(farbe & 0xff)
+        .arg((farbe >> 8) & 0xff)
+        .arg((farbe >> 16) & 0xff);
+}
+} // namespace
+
+void bindeAllgemein(QWidget* w, Element& m) {
+    beiAnzeige(m, w, [&m](QWidget* w) {
+        w->setToolTip(m.toolTip());
+        w->setEnabled(m.aktiv());
+        if (w->isVisibleTo(w->parentWidget()) != m.sichtbar()) w->setVisible(m.sichtbar());
+    });
+}
+
+void binde(QLineEdit* w, TextFeld& m) {
+    bindeAllgemein(w, m);
+    beiAnzeige(m, w, [&m](QLineEdit* w) {
+        // A text the program sets may be longer than a person may type.
+        w->setMaxLength(m.maxLänge() > 0 ? std::max(m.maxLänge(), int(m.text().size())) : 32767);
+        if (w->text() != m.text()) w->setText(m.text());
+        QFont f = w->font();
+        f.setFamily(m.schriftName());
+        f.setBold(m.fett());
+        f.setItalic(m.kursiv());
+        w->setFont(f);
+    });
+    QObject::connect(w, &QLineEdit::textEdited, w, [w, &m](const QString& t) {
+        const QString erlaubt = m.gefiltert(t);
+        if (erlaubt != t) {
+            const int pos = w->cursorPosition() - int(t.size() - erlaubt.size());
+            w->setText(erlaubt);
+            w->setCursorPosition(std::max(0, pos));
+        }
+        m.setzeText(erlaubt);
+    });
+    w->installEventFilter(new KlickFilter(w, [&m] { m.Click.auslösen(); }));
+    QPointer<QLineEdit> p(w);
+    m.fokusVerlangt.verbinde([p] {
+        if (!p) return;
+        p->selectAll();
+        p->setFocus();
+    });
+}
+
+void binde(QCheckBox* w, KontrollFeld& m) {
+    bindeAllgemein(w, m);
+    beiAnzeige(m, w, [&m](QCheckBox* w) {
+        w->setText(m.beschriftung());
+        const auto zustand = m.wert() == 0 ? Qt::Unchecked : m.wert() == 1 ? Qt::Checked : Qt::PartiallyChecked;
+        if (w->checkState() != zustand) {
+            w->setTristate(m.wert() == 2);
+            w->setCheckState(zustand);
+        }
+    });
+    QObject::connect(w, &QCheckBox::clicked, w, [w, &m] {
+        w->setTristate(false);
+        m.setzeWert(w->isChecked() ? 1 : 0);
+    });
+}
+
+void binde(QButtonGroup* g, OptionsFeld& m) {
+    const auto knöpfe = g->buttons();
+    for (QAbstractButton* b : knöpfe) {
+        const int i = g->id(b);
+        if (i < 0 || i >= m.anzahl()) continue;
+        b->setText(m.eintrag(i).beschriftung);
+        b->setToolTip(m.eintrag(i).toolTip);
+    }
+    QPointer<QButtonGroup> p(g);
+    auto zeigen = [p, &m] {
+        if (!p) return;
+        if (QAbstractButton* b = p->button(m.auswahl()); b && !b->isChecked()) b->setChecked(true);
+    };
+    m.anzeige.verbinde(zeigen);
+    zeigen();
+    QObject::connect(g, &QButtonGroup::idClicked, g, [&m](int i) { m.wähle(i); });
+}
+
+namespace {
+template <class Modell> void listeZeigen(QListWidget* w, const QStringList& einträge, int index) {
+    QStringList jetzt;
+    for (int i = 0; i < w->count(); ++i) jetzt << w->item(i)->text();
+    if (jetzt != einträge) {
+        w->clear();
+        w->addItems(einträge);
+    }
+    if (w->currentRow() != index) {
+        if (index < 0) w->clearSelection();
+        w->setCurrentRow(index);
+    }
+}
+} // namespace
+
+void binde(QListWidget* w, ListenFeld& m) {
+    bindeAllgemein(w, m);
+    beiAnzeige(m, w, [&m](QListWidget* w) {
+        QSignalBlocker sperre(w);
+        listeZeigen<ListenFeld>(w, m.einträge(), m.listIndex());
+    });
+    QObject::connect(w, &QListWidget::itemClicked, w, [w, &m](QListWidgetItem* it) {
+        const int i = w->row(it);
+        // Clicking the selected entry again raises Click as well.
+        if (i == m.listIndex()) m.Click.auslösen();
+        else m.setzeListIndex(i);
+    });
+}
+
+void binde(QListWidget* w, DateiListe& m) {
+    bindeAllgemein(w, m);
+    beiAnzeige(m, w, [&m](QListWidget* w) {
+        QSignalBlocker sperre(w);
+        listeZeigen<DateiListe>(w, m.dateien(), m.listIndex());
+    });
+    QObject::connect(w, &QListWidget::itemClicked, w, [w, &m](QListWidgetItem* it) {
+        const int i = w->row(it);
+        if (i == m.listIndex()) m.Click.auslösen();
+        else m.setzeListIndex(i);
+    });
+}
+
+void binde(QComboBox* w, KombiFeld& m) {
+    bindeAllgemein(w, m);
+    w->setEditable(true);
+    w->setInsertPolicy(QComboBox::NoInsert);
+    beiAnzeige(m, w, [&m](QComboBox* w) {
+        QSignalBlocker sperre(w);
+        QStringList jetzt;
+        for (int i = 0; i < w->count(); ++i) jetzt << w->itemText(i);
+        if (jetzt != m.liste()) {
+            w->clear();
+            w->addItems(m.liste());
+        }
+        if (w->currentText() != m.text()) w->setEditText(m.text());
+    });
+    QObject::connect(w, &QComboBox::activated, w, [&m](int i) { m.wähle(i); });
+    QObject::connect(w->lineEdit(), &QLineEdit::textEdited, w, [&m](const QString& t) { m.setzeText(t); });
+}
+
+void binde(QScrollBar* w, Rollbalken& m) {
+    bindeAllgemein(w, m);
+    w->setRange(m.min(), m.max());
+    beiAnzeige(m, w, [&m](QScrollBar* w) {
+        if (w->value() != m.wert()) w->setValue(m.wert());
+    });
+    QObject::connect(w, &QScrollBar::valueChanged, w, [&m](int v) { m.setzeWert(v); });
+}
+
+void binde(QLabel* w, Beschriftung& m) {
+    bindeAllgemein(w, m);
+    beiAnzeige(m, w, [&m](QLabel* w) {
+        w->setText(m.text());
+        QString stil = QStringLiteral("QLabel { color: rgb(%1,%2,%3); ")
+                           .arg(m.vordergrund() & 0xff)
+                           .arg((m.vordergrund() >> 8) & 0xff)
+                           .arg((m.vordergrund() >> 16) & 0xff);
+        if (m.hintergrund() >= 0)
+            stil += QStringLiteral("background-color: rgb(%1,%2,%3); ")
+                        .arg(m.hintergrund() & 0xff)
+                        .arg((m.hintergrund() >> 8) & 0xff)
+                        .arg((m.hintergrund() >> 16) & 0xff);
+        w->setStyleSheet(stil + u'}');
+    });
+}
+
+void binde(QPushButton* w, Knopf& m) {
+    bindeAllgemein(w, m);
+    beiAnzeige(m, w, [&m](QPushButton* w) {
+        if (!m.text().isEmpty()) w->setText(m.text()); // icon buttons keep their symbol
+        w->setStyleSheet(farbStil("QPushButton", m.hintergrund()));
+    });
+    QObject::connect(w, &QPushButton::clicked, w, [&m] { m.klick(); });
+}
+
+void binde(QGroupBox* w, Rahmen& m) {
+    bindeAllgemein(w, m);
+    beiAnzeige(m, w, [&m](QGroupBox* w) { w->setTitle(m.text()); });
+}
+
+} // namespace glanzzug

@@ -1,0 +1,44 @@
+#pragma once
+#include <QWidget>
+
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QScrollBar;
+
+namespace glanzzug {
+
+class Beschriftung;
+class DateiListe;
+class Element;
+class KombiFeld;
+class KontrollFeld;
+class Knopf;
+class ListenFeld;
+class OptionsFeld;
+class Rahmen;
+class Rollbalken;
+class TextFeld;
+
+// One binding per element kind: the widget shows the model and passes what a person does
+// to it, the model's changes (by the program) update the widget. Each binding lives as
+// long as the widget.
+void binde(QLineEdit* w, TextFeld& m);
+void binde(QCheckBox* w, KontrollFeld& m);
+void binde(QButtonGroup* w, OptionsFeld& m);
+void binde(QListWidget* w, ListenFeld& m);
+void binde(QListWidget* w, DateiListe& m);
+void binde(QComboBox* w, KombiFeld& m);
+void binde(QScrollBar* w, Rollbalken& m);
+void binde(QLabel* w, Beschriftung& m);
+void binde(QPushButton* w, Knopf& m);
+void binde(QGroupBox* w, Rahmen& m);
+// Tool tip, visibility and enabled state, for any widget.
+void bindeAllgemein(QWidget* w, Element& m);
+
+} // namespace glanzzug

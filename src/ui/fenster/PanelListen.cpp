@@ -1,0 +1,57 @@
+#include "Bindung.h"
+#include "Fenster.h"
+#include "Panels.h"
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace glanzzug {
+
+namespace {
+QPushButton* knopf(Knopf& m, QWidget* eltern) {
+    auto* b = new QPushButton(eltern);
+    binde(b, m);
+    return b;
+}
+} // namespace
+
+QWidget* baueListen(Fenster& f, QWidget* eltern) {
+    auto* w = new QWidget(eltern);
+    auto* spalte = new QVBoxLayout(w);
+    spalte->setContentsMargins(0, 0, 0, 0);
+
+    auto* name = new QGroupBox(QStringLiteral("     Name"), w);
+    auto* n = new QGridLayout(name);
+    auto* alleLS = new QComboBox(name);
+    alleLS->setObjectName(QStringLiteral("AlleLS"));
+    binde(alleLS, f.AlleLS);
+    n->addWidget(alleLS, 0, 0, 1, 2);
+    n->addWidget(knopf(f.LaufschriftSpeichern, name), 1, 0);
+    n->addWidget(knopf(f.LSlöschen, name), 1, 1);
+    spalte->addWidget(name);
+
+    auto* liste = new QGroupBox(QStringLiteral("      Lauflistenname"), w);
+    auto* l = new QGridLayout(liste);
+    auto* alleLL = new QComboBox(liste);
+    binde(alleLL, f.AlleLL);
+    l->addWidget(alleLL, 0, 0, 1, 2);
+    l->addWidget(knopf(f.LaufListeSpeichern, liste), 1, 0);
+    l->addWidget(knopf(f.LLlöschen, liste), 1, 1);
+    auto* laufListe = new QListWidget(liste);
+    laufListe->setObjectName(QStringLiteral("LaufListe"));
+    binde(laufListe, f.LaufListe);
+    l->addWidget(laufListe, 2, 0, 1, 2);
+    l->addWidget(knopf(f.Einfügen, liste), 3, 0);
+    l->addWidget(knopf(f.Entfernen, liste), 3, 1);
+    auto* start = new QCheckBox(liste);
+    binde(start, f.Start);
+    l->addWidget(start, 4, 0, 1, 2);
+    spalte->addWidget(liste);
+    return w;
+}
+
+} // namespace glanzzug
