@@ -1,0 +1,30 @@
+# Shared set-up for scripts/run and scripts/test: installs the missing build packages
+# (Debian 12) where we have the rights, then configures and builds into build/.
+# Sourced, not run: sets GLANZZUG_TOP and GLANZZUG_BUILD.
+set -euo pipefail
+GLANZZUG_TOP=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+GLANZZUG_BUILD=${GLANZZUG_BUILD:-$GLANZZUG_TOP/build}
+
+glanzzug_pakete=(cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
+                 fonts-dejavu-core)
+fehlend=()
+for p in "${glanzzug_pakete[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || fehlend+=("$p")
+done
+if [ ${#fehlend[@]} -gt 0 ]; then
+    if [ "$(id -u)" -eq 0 ]; then
+        echo "Installing: ${fehlend[*]}"
+        apt-get update -qq
+        DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${fehlend[@]}" >/dev/null
+    elif command -v sudo >/dev/null && sudo -n true 2>/dev/null; then
+        sudo apt-get update -qq
+        sudo DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${fehlend[@]}" >/dev/null
+    else
+        echo "Missing packages: ${fehlend[*]}" >&2
+        echo "Install them with: sudo apt-get install ${fehlend[*]}" >&2
+        exit 1
+    fi
+fi
+
+cmake -S "$GLANZZUG_TOP" -B "$GLANZZUG_BUILD" -G Ninja ${GLANZZUG_CMAKE_ARGS:-} >/dev/null
+cmake --build "$GLANZZUG_BUILD" -j "$(nproc)"
