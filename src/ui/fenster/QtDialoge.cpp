@@ -2,6 +2,7 @@
 #include <QFontDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace glanzzug {
 
@@ -11,10 +12,11 @@ const QString kTitel = QStringLiteral("Glanzzug");
 
 bool QtDialoge::frageJaNein(const QString& text, const QString& titel, Symbol symbol) {
     QMessageBox box(symbol == Symbol::Frage ? QMessageBox::Question : QMessageBox::Critical,
-                    titel.isEmpty() ? kTitel : titel, text, QMessageBox::Yes | QMessageBox::No, eltern_);
-    box.setButtonText(QMessageBox::Yes, QStringLiteral("Ja"));
-    box.setButtonText(QMessageBox::No, QStringLiteral("Nein"));
-    return box.exec() == QMessageBox::Yes;
+                    titel.isEmpty() ? kTitel : titel, text, QMessageBox::NoButton, eltern_);
+    QPushButton* ja = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
+    box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
+    box.exec();
+    return box.clickedButton() == ja;
 }
 
 void QtDialoge::hinweis(const QString& text) {
