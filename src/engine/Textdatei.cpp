@@ -22,8 +22,8 @@ QString ausWindows1252(const QByteArray& bytes) {
 
 bool inWindows1252(QStringView text) {
     QStringEncoder enc(kCodepage);
-    enc.encode(text);
-    return !enc.hasError();
+    const QByteArray kodiert = enc.encode(text); // the encoding runs only when converted
+    return !enc.hasError() && kodiert.size() == text.size();
 }
 
 QString nurWindows1252(const QString& text) {

@@ -1,0 +1,84 @@
+#include "AufnahmePort.h"
+#include "PpdevPort.h"
+#include <QFile>
+#include <QTemporaryDir>
+#include <cerrno>
+#include <gtest/gtest.h>
+#include <linux/ppdev.h>
+#include <sys/ioctl.h>
+
+using namespace glanzzug;
+
+namespace {
+// Scripted system calls: fails open or claim with a chosen errno and records what was done.
+struct FalschesPpdev final : PpdevSystem {
+    int öffnenFehler = 0, beanspruchenFehler = 0;
+    std::vector<unsigned long> anfragen;
+    std::vector<unsigned char> daten;
+    int geschlossen = 0;
+    int öffnen(const char*) override {
+        if (öffnenFehler) return errno = öffnenFehler, -1;
+        return 7;
+    }
+    int ioctl(int, unsigned long anfrage, void* arg) override {
+        anfragen.push_back(anfrage);
+        if (anfrage == PPCLAIM && beanspruchenFehler) return errno = beanspruchenFehler, -1;
+        if (anfrage == PPWDATA) daten.push_back(*static_cast<unsigned char*>(arg));
+        return 0;
+    }
+    int schließen(int) override { return ++geschlossen, 0; }
+};
+
+std::string meldung(int öffnen, int beanspruchen) {
+    auto sys = std::make_shared<FalschesPpdev>();
+    sys->öffnenFehler = öffnen;
+    sys->beanspruchenFehler = beanspruchen;
+    try {
+        PpdevPort port("/dev/parport9", sys);
+    } catch (const PortFehler& e) {
+        EXPECT_EQ(sys->geschlossen, öffnen ? 0 : 1); // a claimed-failed device is closed again
+        return e.what();
+    }
+    ADD_FAILURE() << "no error";
+    return {};
+}
+} // namespace
+
+TEST(Ppdev, FehlerNennenGerätGrundUndAbhilfe) {
+    const std::string fehlt = meldung(ENOENT, 0);
+    EXPECT_NE(fehlt.find("/dev/parport9"), std::string::npos);
+    EXPECT_NE(fehlt.find("parport_pc"), std::string::npos);
+    EXPECT_NE(fehlt.find("ppdev"), std::string::npos);
+    EXPECT_NE(meldung(EACCES, 0).find("group lp"), std::string::npos);
+    const std::string belegt = meldung(0, ENXIO);
+    EXPECT_NE(belegt.find("claim"), std::string::npos);
+    EXPECT_NE(belegt.find("another driver"), std::string::npos);
+}
+
+TEST(Ppdev, SchreibtJedesByteUndGibtDenPortFrei) {
+    auto sys = std::make_shared<FalschesPpdev>();
+    {
+        PpdevPort port("/dev/parport0", sys);
+        const std::uint8_t folge[] = {0, 6, 7, 1, 128, 0};
+        port.ausgebenFolge(888, folge, 6);
+    }
+    EXPECT_EQ(sys->daten, (std::vector<unsigned char>{0, 6, 7, 1, 128, 0}));
+    ASSERT_GE(sys->anfragen.size(), 3u);
+    EXPECT_EQ(sys->anfragen[0], PPCLAIM);
+    EXPECT_EQ(sys->anfragen[1], PPDATADIR);
+    EXPECT_EQ(sys->anfragen.back(), PPRELEASE);
+    EXPECT_EQ(sys->geschlossen, 1);
+}
+
+TEST(Aufnahme, DateiErhältJedesByte) {
+    QTemporaryDir d;
+    const std::string pfad = d.filePath("draht.bin").toStdString();
+    {
+        DateiAufnahmePort port(pfad);
+        for (int v : {0, 2, 3, 1, 128, 0}) port.ausgeben(888, std::uint8_t(v));
+    }
+    QFile f(QString::fromStdString(pfad));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), QByteArray("\x00\x02\x03\x01\x80\x00", 6));
+    EXPECT_THROW(DateiAufnahmePort("/nonexistent-folder/x.bin"), PortFehler);
+}

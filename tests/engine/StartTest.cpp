@@ -1,0 +1,108 @@
+#include "AufnahmePort.h"
+#include "Fenster.h"
+#include "Programm.h"
+#include "Start.h"
+#include "Textdatei.h"
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace glanzzug;
+
+namespace {
+// Runs a test inside a fresh temporary folder as the current folder.
+struct ImOrdner {
+    QTemporaryDir dir;
+    QString vorher = QDir::currentPath();
+    ImOrdner() { QDir::setCurrent(dir.path()); }
+    ~ImOrdner() { QDir::setCurrent(vorher); }
+};
+} // namespace
+
+TEST(Start, Farbtabelle) {
+    const auto t = FarbtabelleBauen();
+    const std::array<Farbe, 10> erwartet{RGB(0, 0, 0),     RGB(255, 0, 0),     RGB(0, 255, 0),   RGB(255, 255, 0),
+                                         RGB(0, 0, 255),   RGB(255, 0, 255),   RGB(0, 255, 255), RGB(255, 255, 255),
+                                         RGB(255, 255, 255), RGB(255, 255, 255)};
+    EXPECT_EQ(t, erwartet);
+}
+
+TEST(Start, SchritteInDerRichtigenReihenfolge) {
+    ImOrdner o;
+    Fenster f;
+    AufnahmePort port;
+    f.port = &port;
+    EngineEinrichten(f);
+    std::vector<std::string> folge;
+    auto merke = [&](const char* name) { return [&folge, name](Fenster&) { folge.push_back(name); }; };
+    f.ablauf.fensterZeigen = merke("zeigen");
+    f.ablauf.editorVorbereiten = merke("editor");
+    f.ablauf.dateiListenAktualisieren = merke("listen");
+    f.ablauf.laufListeLaden = [&](Fenster& w) {
+        folge.push_back("laufliste:" + w.AlleLL.text().toStdString());
+        w.LaufListe.hinzufügen(QStringLiteral("A"));
+        w.LaufListe.hinzufügen(QStringLiteral("B"));
+    };
+    f.ablauf.displayGrößeSetzen = [&](Fenster& w) {
+        folge.push_back("größe");
+        EXPECT_EQ(w.DisplayBreite, 120); // still the design size of Pic
+    };
+    f.ablauf.matrixAnordnungLaden = merke("anordnung");
+    ASSERT_TRUE(schreibeZeilenAtomar(QStringLiteral("Letzte Lauf-Liste"), {"Abend", "Morgen"}));
+    Form_Load(f);
+    EXPECT_EQ(folge, (std::vector<std::string>{"zeigen", "editor", "listen", "laufliste:Abend", "größe", "anordnung"}));
+    EXPECT_EQ(f.LaufListe.listIndex(), 0);
+    EXPECT_EQ(f.PunktX, 60);
+    EXPECT_EQ(f.PunktY, 60);
+    EXPECT_EQ(f.SchriftGröße, 120); // no presentation set it: the display height
+    EXPECT_EQ(f.FarbEbenenByte, (std::array<int, 3>{0, 2, 1}));
+    EXPECT_EQ(f.Schrittweite, 1);
+    EXPECT_EQ(f.TextFarbe, RGB(255, 255, 255));
+    EXPECT_EQ(f.T.intervall(), 1);
+    EXPECT_TRUE(port.schreiben.empty()); // nothing was loaded, so no step was made
+}
+
+TEST(Start, ErsterStartImLeerenOrdner) {
+    ImOrdner o;
+    Fenster f;
+    AufnahmePort port;
+    f.port = &port;
+    Verdrahten(f);
+    Form_Load(f);
+    EXPECT_EQ(f.LaufListe.anzahl(), 0);
+    EXPECT_EQ(f.DisplayBreite, 42);
+    EXPECT_EQ(f.DisplayHöhe, 7);
+    EXPECT_FALSE(f.T.an()); // no layout file: the timer stays stopped
+    EXPECT_EQ(f.SchriftGröße, 7);
+    Form_Unload(f);
+    EXPECT_EQ(leseZeilen(QStringLiteral("Letzte Lauf-Liste")), QStringList{"Name der Laufliste"});
+}
+
+TEST(Start, HerunterfahrenSpeichertZuerstUndSchaltetDannDunkel) {
+    ImOrdner o;
+    Fenster f;
+    // Checks at the first byte on the wire that both files are already written.
+    struct PrüfPort final : Port {
+        bool geprüft = false, listeDa = false, letzteDa = false;
+        int bytes = 0;
+        void ausgeben(std::uint16_t, std::uint8_t) override {
+            if (!geprüft) {
+                geprüft = true;
+                listeDa = QFile::exists(QStringLiteral("gespeichert"));
+                letzteDa = QFile::exists(QStringLiteral("Letzte Lauf-Liste"));
+            }
+            ++bytes;
+        }
+    } port;
+    f.port = &port;
+    Verdrahten(f);
+    Form_Load(f);
+    f.ablauf.laufListeSchreiben = [](Fenster&) { schreibeZeilenAtomar(QStringLiteral("gespeichert"), {}); };
+    f.AlleLL.setzeText(QString());
+    Form_Unload(f);
+    EXPECT_TRUE(port.listeDa);
+    EXPECT_TRUE(port.letzteDa);
+    EXPECT_EQ(port.bytes, 1764 * 2 + 2);
+    EXPECT_EQ(leseZeilen(QStringLiteral("Letzte Lauf-Liste")), QStringList{""}); // an empty line
+}
