@@ -118,6 +118,8 @@ struct Fenster {
     int Buchstabennummer = 0;
     // Layout editor drag
     double ZiehX = 0, ZiehY = 0;
+    // Outer size of the editor area MatrixBild in screen pixels (its border included).
+    int MatrixBildAußenB = 481, MatrixBildAußenH = 481;
 };
 
 } // namespace glanzzug

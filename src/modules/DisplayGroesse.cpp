@@ -13,10 +13,12 @@ int begrenzt(double v) { return int(std::clamp(v, 0.0, double(kGrößteSeite)));
 } // namespace
 
 void MatrixBildAußenSetzen(Fenster& f, int breite, int höhe) {
+    f.MatrixBildAußenB = std::max(0, breite);
+    f.MatrixBildAußenH = std::max(0, höhe);
     f.MatrixBild.setzeGröße(std::clamp(breite - 2, 0, kGrößteSeite * 4), std::clamp(höhe - 2, 0, kGrößteSeite * 4));
 }
-int MatrixBildAußenBreite(const Fenster& f) { return f.MatrixBild.breite() + 2; }
-int MatrixBildAußenHöhe(const Fenster& f) { return f.MatrixBild.höhe() + 2; }
+int MatrixBildAußenBreite(const Fenster& f) { return f.MatrixBildAußenB; }
+int MatrixBildAußenHöhe(const Fenster& f) { return f.MatrixBildAußenH; }
 
 void DisplayGrößeSetzen(Fenster& f) {
     const int b = begrenzt(f.DisplayBreite), h = begrenzt(f.DisplayHöhe);

@@ -143,7 +143,8 @@ TEST(DisplayGröße, DieFälleDerKnöpfe) {
     EXPECT_EQ(a.f.DisplayHöhe, 0);
     EXPECT_EQ(a.f.Pic.breite(), 0);
     EXPECT_EQ(a.f.Pic.punkt(0, 0), -1);
-    EXPECT_EQ(MatrixBildAußenBreite(a.f), 2); // the border alone; the spec'd 1 px is below the border
+    EXPECT_EQ(MatrixBildAußenBreite(a.f), 1); // 15 twips
+    EXPECT_EQ(a.f.MatrixBild.breite(), 0);
     Maximum_Click(a.f);
     EXPECT_EQ(a.f.DisplayBreite, 120);
     EXPECT_EQ(MatrixBildAußenBreite(a.f), 481);
