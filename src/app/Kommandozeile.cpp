@@ -6,8 +6,10 @@
 namespace glanzzug {
 
 bool Kommandozeile::kopflosVerlangt(int argc, char** argv) {
+    // Help and version are printed without a window, too.
     for (int i = 1; i < argc; ++i)
-        if (std::strcmp(argv[i], "--headless") == 0) return true;
+        for (const char* o : {"--headless", "--help", "-h", "--help-all", "--version", "-v"})
+            if (std::strcmp(argv[i], o) == 0) return true;
     return false;
 }
 

@@ -15,8 +15,9 @@ struct Kommandozeile {
     bool schnell = false;
     bool leise = false;
 
-    // Whether --headless is among the arguments (decided before any application object
-    // exists, so that no display server is needed).
+    // Whether the program runs without a window: --headless, or only help or version is
+    // asked for (decided before any application object exists, so that no display server
+    // is needed).
     static bool kopflosVerlangt(int argc, char** argv);
     // Parses the arguments; prints help, version or errors and exits where they call for it.
     static Kommandozeile lesen(const QCoreApplication& app);

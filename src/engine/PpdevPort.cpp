@@ -1,5 +1,6 @@
 #include "PpdevPort.h"
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <linux/ppdev.h>
@@ -77,7 +78,9 @@ DirektPort::DirektPort(unsigned adresse) : adresse_(adresse) {
 #ifdef GLANZZUG_HAT_PORT_IO
     if (::ioperm(adresse_, 1, 1) < 0) {
         const int e = errno;
-        throw PortFehler("direct port " + std::to_string(adresse_) + ": permission refused: " + std::strerror(e) +
+        char hex[16];
+        std::snprintf(hex, sizeof hex, "0x%x", adresse_);
+        throw PortFehler(std::string("direct port ") + hex + ": permission refused: " + std::strerror(e) +
                          ". Remedy: run as root or give the binary CAP_SYS_RAWIO (setcap cap_sys_rawio+ep); "
                          "under kernel lockdown use --port ppdev instead.");
     }
