@@ -1,4 +1,5 @@
 #pragma once
+#include <QString>
 #include <array>
 #include <functional>
 
@@ -25,8 +26,15 @@ struct Ablauf {
     // Shows the window (the window registers it; headless it does nothing).
     Routine fensterZeigen;
 
+    // Receives one line per presentation change and per run-list hand-over (the
+    // headless player logs them); nothing per frame. Unset: nothing is logged.
+    std::function<void(const QString&)> protokoll;
+
     static void rufe(const Routine& r, Fenster& f) {
         if (r) r(f);
+    }
+    void melde(const QString& zeile) const {
+        if (protokoll) protokoll(zeile);
     }
 };
 

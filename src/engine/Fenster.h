@@ -105,6 +105,8 @@ struct Fenster {
     QString Arbeitstext, Zeilenkennung, BildListenText;
     double SchriftGröße = 0;
     std::int32_t DurchlaufStatus = 0;
+    // Why the presentation last finished ("passes", "end time", "end date"), for the log.
+    QString EndeGrund;
     double DurchlaufNummer = 0;
     double Laufposition = 0;
     int Modus = 0;

@@ -27,12 +27,16 @@ void T_Timer(Fenster& f) { LaufSchritt(f); }
 void LaufSchritt(Fenster& f) {
     if (f.DurchlaufStatus == kAnzahlErreicht) {
         f.DurchlaufStatus = kFertig;
+        f.EndeGrund = QStringLiteral("passes");
         IntervallAus(f, f.WartezeitTxt.text());
         return;
     }
     if (f.DurchlaufStatus == kFertig) {
         f.DurchlaufStatus = kSchreiten;
         if (f.Start.gesetzt()) {
+            f.ablauf.melde(QStringLiteral("hand-over after ") +
+                           (f.EndeGrund.isEmpty() ? QStringLiteral("the pass") : f.EndeGrund));
+            f.EndeGrund.clear();
             Ablauf::rufe(f.ablauf.laufListeWeiter, f);
             return;
         }
@@ -59,11 +63,13 @@ void LaufSchritt(Fenster& f) {
         if (f.BisUhr.gesetzt()) {
             if (EndzeitErreicht(f)) {
                 f.DurchlaufStatus = kFertig;
+                f.EndeGrund = QStringLiteral("end time");
                 return;
             }
         } else if (f.BisDatum.gesetzt()) {
             if (EnddatumErreicht(f)) {
                 f.DurchlaufStatus = kFertig;
+                f.EndeGrund = QStringLiteral("end date");
                 return;
             }
         } else {
