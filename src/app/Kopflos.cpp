@@ -6,6 +6,7 @@
 #include "Zeiteingaben.h"
 #include "ZeitgeberTreiber.h"
 #include <QCoreApplication>
+#include <cstdio>
 
 namespace glanzzug {
 
@@ -30,6 +31,11 @@ int kopflosSpielen(Fenster& f, const Kommandozeile& k) {
             if (std::int64_t(treiber.ticks()) >= k.ticks) QCoreApplication::quit();
         };
     Signale::beiBeendenAufrufen([] { QCoreApplication::quit(); });
+    if (!k.leise)
+        f.ablauf.protokoll = [](const QString& zeile) {
+            std::fprintf(stderr, "glanzzug: %s\n", qPrintable(zeile));
+            std::fflush(stderr);
+        };
 
     Form_Load(f);
     TimerAn_Click(f);

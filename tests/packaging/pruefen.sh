@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Checks the installable pieces: the service files with systemd-analyze verify (where it
+# is available), the manual page with man -l, and the Debian package by unpacking it into
+# a scratch root and running --version from there. Exit 77 marks a check as skipped.
+set -euo pipefail
+art=$1 quellen=$2 bau=$3
+case "$art" in
+unit)
+    command -v systemd-analyze >/dev/null || exit 77
+    tmp=$(mktemp -d)
+    trap 'rm -rf "$tmp"' EXIT
+    # verify resolves ExecStart; point it at the built binary in a copy of the unit.
+    sed "s|/usr/bin/glanzzug|$bau/src/ui/fenster/glanzzug|" "$quellen/packaging/glanzzug.service" >"$tmp/glanzzug.service"
+    out=$(systemd-analyze verify "$tmp/glanzzug.service" 2>&1 || true)
+    echo "$out"
+    # Only complaints about this unit count (the host's own units may be odd in a container).
+    ! grep -E "glanzzug.service:[0-9]+" <<<"$out"
+    ;;
+man)
+    command -v man >/dev/null || exit 77
+    warnungen=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$quellen/packaging/glanzzug.1" 2>&1 >/dev/null || true)
+    [ -z "$warnungen" ] || { echo "$warnungen"; exit 1; }
+    LC_ALL=C.UTF-8 MANWIDTH=80 man -l "$quellen/packaging/glanzzug.1" | grep -q "PORT BACKENDS"
+    ;;
+paket)
+    command -v dpkg-deb >/dev/null || exit 77
+    tmp=$(mktemp -d)
+    trap 'rm -rf "$tmp"' EXIT
+    (cd "$bau" && cpack -G DEB -B "$tmp/pkg" >/dev/null)
+    deb=$(ls "$tmp"/pkg/*.deb)
+    dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6
+    dpkg -x "$deb" "$tmp/root"
+    for f in usr/bin/glanzzug usr/share/applications/glanzzug.desktop usr/share/man/man1/glanzzug.1 \
+             lib/systemd/system/glanzzug.service usr/share/icons/hicolor/scalable/apps/glanzzug.svg; do
+        [ -e "$tmp/root/$f" ] || { echo "missing in package: $f"; exit 1; }
+    done
+    "$tmp/root/usr/bin/glanzzug" --version | grep -q "glanzzug"
+    ;;
+esac
