@@ -1,5 +1,6 @@
 #include "Anordnung.h"
 #include "DisplayGroesse.h"
+#include "Editor.h"
 #include "Fenster.h"
 #include "Textdatei.h"
 #include "Zahl.h"
@@ -117,6 +118,7 @@ void ModulesEinrichten(Fenster& f) {
     f.Modulgröße.Click.verbinde([&f] { Modulgröße_Click(f); });
     f.Maximum.Click.verbinde([&f] { Maximum_Click(f); });
     f.Bildergröße.Click.verbinde([&f] { Bildergröße_Click(f); });
+    EditorEinrichten(f);
 }
 
 } // namespace glanzzug
