@@ -90,16 +90,10 @@ void ModulSichtbar_Click(Fenster& f, int index) {
 QImage ModulBild() {
     constexpr int seite = 31;
     const QRgb platine = qRgb(24, 40, 72);     // dark blue board
-    const QRgb rand = qRgb(70, 86, 120);       // its edge
-    const QRgb ledMitte = qRgb(215, 215, 200); // a dark LED: milky white
-    const QRgb ledRand = qRgb(120, 120, 115);
+    const QRgb ledMitte = qRgb(150, 150, 140); // a dark LED: milky grey, brightest in its middle
+    const QRgb ledRand = qRgb(90, 92, 96);
     QImage bild(seite, seite, QImage::Format_RGB32);
     bild.fill(platine);
-    // The board's edge, where the icon ends (27 pixels).
-    for (int i = 0; i < 27; ++i) {
-        bild.setPixel(i, 26, rand);
-        bild.setPixel(26, i, rand);
-    }
     for (int r = 0; r < 7; ++r)
         for (int c = 0; c < 7; ++c)
             for (int dy = 0; dy < 3; ++dy)
