@@ -41,16 +41,15 @@ void MatrixÖffnen_Click(Fenster& f) {
     QImage& bild = editor.bild();
     if (!bild.isNull()) {
         // Only pixels that exist in Pic and whose box reaches into the editor area.
-        const int breite = int(std::min({std::ceil(std::max(f.DisplayBreite, 0.0)), double(f.Pic.breite()),
+        const int breite = int(std::min({std::floor(std::max(f.DisplayBreite, 0.0)), double(f.Pic.breite()),
                                          std::ceil(bild.width() / 4.0)}));
         const int höhe = std::min({std::max(f.DisplayHöhe, 0), f.Pic.höhe(), (bild.height() + 3) / 4});
         for (int y = 0; y < höhe; ++y) {
-            for (int x = 0; x < breite; ++x) {
-                const QRgb farbe = alsPixel(f.Pic.punkt(x, y));
-                for (int ey = 4 * y; ey <= 4 * y + 2 && ey < bild.height(); ++ey) {
-                    auto* zeile = reinterpret_cast<QRgb*>(bild.scanLine(ey));
-                    for (int ex = 4 * x; ex <= 4 * x + 2 && ex < bild.width(); ++ex) zeile[ex] = farbe;
-                }
+            const auto* quelle = reinterpret_cast<const QRgb*>(f.Pic.bild().constScanLine(y));
+            for (int ey = 4 * y; ey <= 4 * y + 2 && ey < bild.height(); ++ey) {
+                auto* zeile = reinterpret_cast<QRgb*>(bild.scanLine(ey));
+                for (int x = 0; x < breite; ++x)
+                    for (int ex = 4 * x; ex <= 4 * x + 2 && ex < bild.width(); ++ex) zeile[ex] = quelle[x];
             }
         }
         editor.geändert();
