@@ -1,6 +1,7 @@
 #pragma once
 #include "Element.h"
 #include <QStringList>
+#include <functional>
 
 namespace glanzzug {
 
@@ -44,6 +45,11 @@ public:
         else if (index_ > i) --index_;
         anzeige.auslösen();
     }
+
+    // Typing filter as in TextFeld: what a person types or pastes into the text passes
+    // through it. Unset: everything passes.
+    std::function<QString(const QString&)> eingabeFilter;
+    QString gefiltert(const QString& t) const { return eingabeFilter ? eingabeFilter(t) : t; }
 
     Ereignis<> Change;
     Ereignis<> Click;

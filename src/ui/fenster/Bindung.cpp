@@ -186,7 +186,16 @@ void binde(QComboBox* w, KombiFeld& m) {
         if (w->currentText() != m.text()) w->setEditText(m.text());
     });
     QObject::connect(w, &QComboBox::activated, w, [&m](int i) { m.wähle(i); });
-    QObject::connect(w->lineEdit(), &QLineEdit::textEdited, w, [&m](const QString& t) { m.setzeText(t); });
+    QLineEdit* zeile = w->lineEdit();
+    QObject::connect(zeile, &QLineEdit::textEdited, w, [zeile, &m](const QString& t) {
+        const QString erlaubt = m.gefiltert(t);
+        if (erlaubt != t) {
+            const int pos = zeile->cursorPosition() - int(t.size() - erlaubt.size());
+            zeile->setText(erlaubt);
+            zeile->setCursorPosition(std::max(0, pos));
+        }
+        m.setzeText(erlaubt);
+    });
 }
 
 void binde(QScrollBar* w, Rollbalken& m) {
