@@ -1,6 +1,7 @@
 #include "BildAnsicht.h"
 #include "Bildfeld.h"
 #include <QMouseEvent>
+#include <algorithm>
 #include <QPainter>
 #include <QPointer>
 #include <QTimer>
@@ -16,6 +17,7 @@ BildAnsicht::BildAnsicht(Bildfeld& bild, int faktor, bool gitter, QWidget* paren
         if (!p) return;
         p->setToolTip(p->bild_.toolTip());
         p->setVisible(p->bild_.sichtbar());
+        p->faktorNachRaum();
         p->updateGeometry();
         p->update();
     });
@@ -29,6 +31,19 @@ void BildAnsicht::setzeFaktor(int faktor) {
     faktor_ = std::max(1, faktor);
     updateGeometry();
     update();
+}
+
+void BildAnsicht::passeFaktorAn(QSize raum, int höchstens) {
+    raum_ = raum;
+    höchstens_ = höchstens;
+    faktorNachRaum();
+}
+
+void BildAnsicht::faktorNachRaum() {
+    if (höchstens_ <= 0) return;
+    const int b = std::max(1, bild_.breite()), h = std::max(1, bild_.höhe());
+    const int f = std::clamp(std::min(raum_.width() / b, raum_.height() / h), 1, höchstens_);
+    if (f != faktor_) setzeFaktor(f);
 }
 
 QSize BildAnsicht::sizeHint() const { return QSize(bild_.breite() * faktor_, bild_.höhe() * faktor_); }

@@ -15,6 +15,9 @@ public:
     BildAnsicht(Bildfeld& bild, int faktor, bool gitter, QWidget* parent = nullptr);
     void setzeFaktor(int faktor);
     int faktor() const { return faktor_; }
+    // Lets the factor follow the picture's size: the largest whole factor up to `höchstens`
+    // at which the picture fits into `raum` screen pixels (at least 1).
+    void passeFaktorAn(QSize raum, int höchstens);
     QSize sizeHint() const override;
 
 protected:
@@ -31,6 +34,9 @@ private:
     int faktor_;
     bool gitter_;
     std::uint64_t gezeigt_ = ~0ull;
+    QSize raum_;
+    int höchstens_ = 0;
+    void faktorNachRaum();
 };
 
 } // namespace glanzzug

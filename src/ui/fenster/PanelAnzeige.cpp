@@ -18,6 +18,9 @@ QWidget* baueAnzeige(Fenster& f, const SimulierterPort* sim, QWidget* eltern) {
 
     auto* vorschau = new BildAnsicht(f.Pic, 8, true, w);
     vorschau->setObjectName(QStringLiteral("Pic"));
+    // 8 screen pixels per LED for the strip; larger displays shrink to fit the room.
+    vorschau->passeFaktorAn(QSize(480, 360), 8);
+    vorschau->setMinimumSize(QSize(42 * 8, 7 * 8));
     raster->addWidget(vorschau, 0, 0, Qt::AlignLeft | Qt::AlignTop);
 
     auto* vonY = new QScrollBar(Qt::Vertical, w);
