@@ -1,14 +1,24 @@
 #include "TextVorbereiten.h"
 #include "Fenster.h"
-#include "LaufListeWeiter.h"
+#include "Platzhalter.h"
+#include "TextDateiLesen.h"
+#include "TextZeichnen.h"
+#include "Zahl.h"
+#include <cmath>
 
 namespace glanzzug {
 
-void TextVorbereiten(Fenster&) {}
+bool WechseltextDran(const Fenster& f) {
+    if (f.Wechseltext.wert() != 1) return false;
+    const double r = runden(f.Laufposition);
+    return std::isfinite(r) && std::fmod(r, 2.0) != 0;
+}
 
-void TextEinrichten(Fenster& f) {
-    f.ablauf.schritt[0] = TextVorbereiten;
-    f.ablauf.laufListeWeiter = LaufListeWeiter;
+void TextVorbereiten(Fenster& f) {
+    if (TextDateiVerknüpft(f)) TextDateiLesen(f);
+    f.Arbeitstext = WechseltextDran(f) ? f.Txt2.text() : f.Txt.text();
+    PlatzhalterErsetzen(f.Arbeitstext, f.jetzt);
+    TextZeichnen(f);
 }
 
 } // namespace glanzzug
