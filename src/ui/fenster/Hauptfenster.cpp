@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTimer>
 
 namespace glanzzug {
 
@@ -33,6 +34,14 @@ Hauptfenster::Hauptfenster(Fenster& f, const PortWahl& port) : f_(f) {
 
     editor_ = baueEditor(f, mitte);
     editor_->raise();
+
+    // When the display grows, the window grows with it so that the whole preview shows.
+    f.Pic.anzeige.verbinde([this] {
+        QTimer::singleShot(0, this, [this] {
+            const QSize nötig = sizeHint().expandedTo(size());
+            if (nötig != size()) resize(nötig);
+        });
+    });
 
     setWindowTitle(f.Titel.text());
     f.Titel.anzeige.verbinde([this] { setWindowTitle(f_.Titel.text()); });
