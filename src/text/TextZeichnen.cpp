@@ -8,12 +8,6 @@
 
 namespace glanzzug {
 
-int textPixel(double v) {
-    constexpr double kFern = 1e9;
-    if (std::isnan(v)) return int(-kFern);
-    return int(std::clamp(std::floor(v + 0.5), -kFern, kFern));
-}
-
 namespace {
 // Draws with the font of Pic at its cursor, in its fore colour, as the picture box does,
 // but fetches the font once per frame.
@@ -25,8 +19,10 @@ public:
     // Draws on the line: the cursor moves right by the text's width.
     void aufZeile(QStringView text) {
         if (text.isEmpty()) return;
-        pic_.cursorX += satz_->zeichne(pic_.bild(), textPixel(pic_.cursorX), textPixel(pic_.cursorY), text,
-                                       alsPixel(pic_.vordergrund()));
+        const int weite = satz_->zeichne(pic_.bild(), textPixel(pic_.cursorX), textPixel(pic_.cursorY), text,
+                                         alsPixel(pic_.vordergrund()));
+        pic_.cursorX += weite;
+        gezeichnet_ += weite;
     }
     // Draws, then puts the cursor at the start of the next line.
     void mitZeilenende(QStringView text) {
@@ -35,9 +31,14 @@ public:
         pic_.cursorY += satz_->zeilenhöhe();
     }
 
+    // The width of everything drawn so far: the letters' advances added up (the font
+    // draws a text exactly as wide as its letters one after another).
+    long long gezeichnet() const { return gezeichnet_; }
+
 private:
     Bildfeld& pic_;
     std::shared_ptr<const Schriftsatz> satz_;
+    long long gezeichnet_ = 0;
 };
 
 void farbeWechseln(Fenster& f, int index) {
@@ -48,29 +49,30 @@ void farbeWechseln(Fenster& f, int index) {
 // two colour codes is drawn in one go, and glyphs outside the picture cost only their
 // advance.
 void zeichneAmStück(Fenster& f, Zeichner& z) {
-    const QString& text = f.Arbeitstext;
+    const QStringView text = f.Arbeitstext;
     const QString& symbol = f.FaZe.text();
-    const qsizetype länge = text.size();
-    qsizetype anfang = 0;
-    bool codes = false;
-    f.Gezeichnet.clear();
-    for (qsizetype i = 0; symbol.size() == 1 && i + 2 < länge; ++i) {
-        const int farbe = farbcodeBei(text, i, symbol);
-        if (farbe < 0) continue;
-        const QStringView stück = QStringView(text).mid(anfang, i - anfang);
-        z.aufZeile(stück);
-        f.Gezeichnet.append(stück);
-        farbeWechseln(f, farbe);
-        codes = true;
-        anfang = i + 2;
-        ++i; // the loop steps over the code character
+    const qsizetype erster = symbol.size() == 1 ? text.indexOf(symbol[0]) : -1;
+    if (erster < 0 || erster + 2 >= text.size()) {
+        z.aufZeile(text);
+        f.Gezeichnet = f.Arbeitstext; // shares the text, no copy
+        return;
     }
-    const QStringView rest = QStringView(text).mid(anfang);
-    z.aufZeile(rest);
-    if (codes)
-        f.Gezeichnet.append(rest);
-    else
-        f.Gezeichnet = text; // shares the text, no copy
+    // Gezeichnet is filled in place: it keeps its capacity from frame to frame.
+    f.Gezeichnet.resize(text.size());
+    QChar* ziel = f.Gezeichnet.data();
+    qsizetype anfang = 0, gefüllt = 0;
+    auto stückZeichnen = [&](QStringView stück) {
+        z.aufZeile(stück);
+        std::copy(stück.begin(), stück.end(), ziel + gefüllt);
+        gefüllt += stück.size();
+    };
+    for (qsizetype i = erster; i >= 0 && i + 2 < text.size(); i = text.indexOf(symbol[0], i + 2)) {
+        stückZeichnen(text.sliced(anfang, i - anfang));
+        farbeWechseln(f, farbcodeBei(text, i, symbol));
+        anfang = i + 2; // the code character is skipped, whatever it is
+    }
+    stückZeichnen(text.sliced(anfang));
+    f.Gezeichnet.resize(gefüllt);
 }
 
 // Letter by letter: "Zufall" displaces each of the first 30 letters by its own offset and
@@ -82,7 +84,7 @@ void zeichneBuchstabenweise(Fenster& f, Zeichner& z) {
     const qsizetype länge = text.size();
     const bool zufall = richtung(f, kZufall);
     const bool senkrecht = richtung(f, kSenkrecht);
-    f.Gezeichnet.clear();
+    f.Gezeichnet.resize(0);
     qsizetype i = 0;
     for (;;) {
         const int farbe = farbcodeBei(text, i, symbol);
@@ -128,7 +130,7 @@ void TextZeichnen(Fenster& f) {
     f.Pic.geändert();
     // Pass states: 4 the text stands still, 3 it has left the display.
     if (f.TextBewegt == 0) f.DurchlaufStatus = kAnzahlErreicht;
-    if (f.Laufposition > f.DisplayBreite + z.satz().breite(f.Gezeichnet)) {
+    if (f.Laufposition > f.DisplayBreite + double(z.gezeichnet())) {
         f.Laufposition = 0;
         f.DurchlaufStatus = kFertig;
     }

@@ -1,4 +1,6 @@
 #pragma once
+#include <algorithm>
+#include <cmath>
 
 namespace glanzzug {
 
@@ -15,6 +17,10 @@ void TextZeichnen(Fenster& f);
 // The pixel a drawing position falls on: the nearest whole pixel, halves up, so a text
 // top at -3.25 (a font size of 7 against the design size 6.75) stays on row -3. Positions
 // that are not numbers or lie absurdly far away map far outside every image.
-int textPixel(double v);
+inline int textPixel(double v) {
+    constexpr double kFern = 1e9;
+    if (std::isnan(v)) return int(-kFern);
+    return int(std::clamp(std::floor(v + 0.5), -kFern, kFern));
+}
 
 } // namespace glanzzug
