@@ -18,8 +18,11 @@ void Bildfeld::setzeGröße(int breite, int höhe) {
     QImage neu(breite, höhe, QImage::Format_RGB32);
     if (!neu.isNull()) {
         neu.fill(alsPixel(hinter_));
+        QPainter p(&neu);
+        // New area shows back colour and background picture; the old area keeps what it showed.
+        if (!hintergrundBild_.isNull()) p.drawImage(0, 0, hintergrundBild_);
         if (!bild_.isNull()) {
-            QPainter p(&neu);
+            p.setCompositionMode(QPainter::CompositionMode_Source);
             p.drawImage(0, 0, bild_);
         }
     }
@@ -41,7 +44,10 @@ void Bildfeld::setzeHintergrund(Farbe f) {
 }
 
 void Bildfeld::setzeHintergrundBild(const QImage& b) {
-    hintergrundBild_ = b.isNull() ? QImage() : b.convertToFormat(QImage::Format_RGB32);
+    // Transparent parts of a picture (GIF, ICO) show the back colour beneath.
+    if (b.isNull()) hintergrundBild_ = QImage();
+    else if (b.hasAlphaChannel()) hintergrundBild_ = b.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    else hintergrundBild_ = b.convertToFormat(QImage::Format_RGB32);
     zusammensetzen();
 }
 

@@ -20,7 +20,8 @@ public:
 
     int breite() const { return bild_.width(); }
     int höhe() const { return bild_.height(); }
-    // Resizes; what was drawn stays at the top left, new area shows the back colour.
+    // Resizes; what was drawn stays at the top left, new area shows the back colour and
+    // the background picture.
     void setzeGröße(int breite, int höhe);
 
     // Position of the box inside its parent, in the parent's pixels (module icons).
