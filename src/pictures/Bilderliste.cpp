@@ -1,0 +1,72 @@
+#include "Bilderliste.h"
+#include "BildAnzeigen.h"
+#include "Fenster.h"
+#include "TextDateiLesen.h"
+#include <algorithm>
+
+namespace glanzzug {
+
+namespace {
+bool frage(Fenster& f, const QString& text, Dialoge::Symbol symbol) {
+    return f.dialoge && f.dialoge->frageJaNein(text, QString(), symbol);
+}
+
+// The design size of Bild in pixels (1800 twips).
+constexpr int kBildEntwurf = 120;
+int seite(double v) {
+    return int(std::clamp(v, 0.0, 4096.0));
+}
+} // namespace
+
+void AniFiles_Click(Fenster& f) {
+    if (f.AniFiles.anzahl() == 0) return;
+    f.Arbeitstext = f.AniFiles.ausgewählt();
+    if (f.AniFiles.muster() != QStringLiteral("*")) {
+        BildAnzeigen(f);
+    } else {
+        f.DateiBenutzen.setzeToolTip(f.Arbeitstext);
+        TextDateiLesen(f);
+    }
+}
+
+void AniLi_Click(Fenster& f) {
+    f.BildNr = f.AniLi.listIndex();
+    if (f.BildNr < 0) return;
+    f.Arbeitstext = f.AniLi.eintrag(f.BildNr);
+    BildAnzeigen(f);
+}
+
+void BildEinfügen_Click(Fenster& f) {
+    f.Start.setzeWert(0);
+    const QString name = f.AniFiles.ausgewählt();
+    if (name.isEmpty()) return;
+    const int lage = f.AniLi.listIndex() >= 0 ? f.AniLi.listIndex() : f.AniLi.anzahl();
+    f.AniLi.hinzufügen(name, lage);
+}
+
+void AlleBilderEinfügen_Click(Fenster& f) {
+    if (f.AniFiles.anzahl() == 0) return;
+    if (!frage(f, QStringLiteral("Alle Bilder in die Bilder-Liste einfügen ?"), Dialoge::Symbol::Frage))
+        return;
+    f.Start.setzeWert(0);
+    for (const QString& name : f.AniFiles.dateien()) f.AniLi.hinzufügen(name);
+}
+
+void BildLöschen_Click(Fenster& f) {
+    f.Start.setzeWert(0);
+    if (f.AniLi.anzahl() == 0) return;
+    f.AniLi.entfernen(f.AniLi.listIndex() >= 0 ? f.AniLi.listIndex() : f.AniLi.anzahl() - 1);
+}
+
+void AlleBilderEntfernen_Click(Fenster& f) {
+    if (frage(f, QStringLiteral("Bilder-Liste Löschen ?"), Dialoge::Symbol::Kritisch)) f.AniLi.leeren();
+}
+
+void BilderAnpassen_Click(Fenster& f) {
+    if (f.BilderAnpassen.gesetzt())
+        f.Bild.setzeGröße(kBildEntwurf, kBildEntwurf);
+    else
+        f.Bild.setzeGröße(seite(f.DisplayBreite), seite(f.DisplayHöhe));
+}
+
+} // namespace glanzzug
