@@ -1,20 +1,15 @@
 #pragma once
+#include "Animation.h"
+#include "Pixeleffekte.h"
+#include "Zufallsformen.h"
 
 namespace glanzzug {
 
 struct Fenster;
 
-// The step routines of the effect modes and of the animation. Each draws one frame into
-// Pic and ends a pass (DurchlaufStatus 1) as its mode does; none sends to the port.
-void AnimationSchritt(Fenster& f);
-void LinieSchritt(Fenster& f);
-void PingPongSchritt(Fenster& f);
-void NegativSchritt(Fenster& f);
-void DisplayLöschen(Fenster& f);
-void ZufallsfarbeSchritt(Fenster& f);
-void ZufallsformenSchritt(Fenster& f);
-
-// Connects the effects' handlers and registers their step routines.
+// Connects the shape buttons and ZufallsFormAnzahl, registers the step routines of the
+// animation and the effect modes, and gives Pic its fill style: circles and boxes are
+// filled with the fill colour and outlined in their own colour.
 void EffekteEinrichten(Fenster& f);
 
 } // namespace glanzzug
