@@ -107,6 +107,9 @@ struct Fenster {
     std::int32_t DurchlaufStatus = 0;
     // Why the presentation last finished ("passes", "end time", "end date"), for the log.
     QString EndeGrund;
+    // Loads in a row, while the run list plays, that found their presentation's end
+    // already passed; a whole round of them makes the loader pause between hand-overs.
+    int AbgelaufeneLadungen = 0;
     double DurchlaufNummer = 0;
     double Laufposition = 0;
     int Modus = 0;

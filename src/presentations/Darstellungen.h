@@ -4,14 +4,9 @@ namespace glanzzug {
 
 struct Fenster;
 
-// Re-reads the current folder into the name lists of presentations and run lists.
-void DateiListenAktualisieren(Fenster& f);
-// Replaces the run list by the one named in AlleLL and selects its first entry.
-void LaufListeLaden(Fenster& f);
-// Writes the run list under the name in AlleLL.
-void LaufListeSchreiben(Fenster& f);
-
-// Connects the presentations' handlers and routines.
+// Connects the handlers of the presentation and run-list elements, registers the name
+// lists and run-list routines with the engine, and makes every text box whose text a
+// presentation or run list stores refuse characters that Windows-1252 cannot store.
 void DarstellungenEinrichten(Fenster& f);
 
 } // namespace glanzzug

@@ -1,0 +1,82 @@
+#include "DateiZugriff.h"
+#include "Textdatei.h"
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace glanzzug {
+
+QString dateiFinden(const QString& name, const QString& endung) {
+    const QString genau = name + endung;
+    if (genau.isEmpty() || genau.contains(QChar(0))) return genau; // no file can have that name
+    const QFileInfo info(genau);
+    if (info.isFile()) return genau;
+    // Look beside it for the same name with the extension in another letter case.
+    const QString ordnerTeil = genau.left(genau.size() - info.fileName().size());
+    const QString nameTeil = info.fileName().left(info.fileName().size() - endung.size());
+    const QDir ordner(ordnerTeil.isEmpty() ? QStringLiteral(".") : ordnerTeil);
+    if (!ordner.exists()) return genau;
+    QStringList treffer;
+    const QStringList alle = ordner.entryList(QDir::Files | QDir::Hidden, QDir::NoSort);
+    for (const QString& n : alle)
+        if (n.size() == nameTeil.size() + endung.size() && n.startsWith(nameTeil) &&
+            QStringView(n).right(endung.size()).compare(endung, Qt::CaseInsensitive) == 0)
+            treffer.append(n);
+    if (treffer.isEmpty()) return genau;
+    treffer.sort(); // the same file every time when several differ only in case
+    return ordnerTeil + treffer.first();
+}
+
+QString einzeilig(QString text) {
+    for (QChar& c : text)
+        if (c == u'\r' || c == u'\n') c = u' ';
+    return text;
+}
+
+QStringList zeilenAus(QByteArrayView bytes, qsizetype höchstens) {
+    // Windows-1252 is one byte per character and keeps CR and LF, so the text can be
+    // decoded at once and split afterwards.
+    const QString text = ausWindows1252(bytes.toByteArray());
+    QStringList zeilen;
+    qsizetype anfang = 0;
+    const qsizetype n = text.size();
+    while (anfang < n && zeilen.size() < höchstens) {
+        qsizetype i = anfang;
+        while (i < n && text[i] != u'\r' && text[i] != u'\n') ++i;
+        zeilen.append(text.sliced(anfang, i - anfang));
+        if (i < n && text[i] == u'\r' && i + 1 < n && text[i + 1] == u'\n') ++i;
+        anfang = i + 1;
+    }
+    return zeilen;
+}
+
+std::optional<QStringList> dateiZeilen(const QString& pfad, qsizetype höchstens) {
+    if (pfad.isEmpty() || pfad.contains(QChar(0))) return std::nullopt;
+    QFile datei(pfad);
+    if (!datei.open(QIODevice::ReadOnly)) return std::nullopt;
+    if (datei.size() > kGrößteDatei) return std::nullopt;
+    // In blocks, so that a device or pipe posing as a file cannot run on for ever.
+    QByteArray inhalt;
+    char block[64 * 1024];
+    for (;;) {
+        const qint64 n = datei.read(block, sizeof block);
+        if (n < 0) return std::nullopt;
+        if (n == 0) break;
+        if (inhalt.size() + n > kGrößteDatei) return std::nullopt;
+        inhalt.append(block, qsizetype(n));
+    }
+    return zeilenAus(inhalt, höchstens);
+}
+
+bool dateiLöschen(const QString& pfad) {
+    if (pfad.isEmpty() || pfad.contains(u'/') || pfad.contains(QChar(0)) || pfad == u"." || pfad == u"..")
+        return false;
+    const QFileInfo info(pfad);
+    if (!info.exists() && !info.isSymLink()) return true;
+    if (!info.isFile() && !info.isSymLink()) return false; // never a folder
+    QFile::remove(pfad);
+    const QFileInfo danach(pfad);
+    return !danach.exists() && !danach.isSymLink();
+}
+
+} // namespace glanzzug

@@ -1,0 +1,37 @@
+#pragma once
+#include <QStringList>
+#include <optional>
+
+namespace glanzzug {
+
+// Finding, reading and deleting the presentation and run-list files of the current
+// folder. Names are used as the user gave them (name + extension, relative to the
+// current folder); file contents are Windows-1252.
+
+// A presentation or run-list file larger than this is not read at all: no file the
+// program writes comes near it, and a hostile one must not fill the memory.
+inline constexpr qint64 kGrößteDatei = 16LL * 1024 * 1024;
+
+// The file for `name` + `endung`: the exact name when it exists; otherwise an existing
+// file whose name part is exactly `name` and whose extension matches `endung` in another
+// letter case (the name lists ignore letter case, so "abend.lsl" is listed as "abend"
+// and must be found); otherwise the exact name, for creating it.
+QString dateiFinden(const QString& name, const QString& endung);
+
+// A value for a line of its own: CR and LF (possible only in a file name) become blanks.
+QString einzeilig(QString text);
+
+// Splits bytes into lines: CR LF, CR alone and LF alone each end a line; a last line
+// without a line end counts as well; no bytes give no lines. At most `höchstens` lines.
+QStringList zeilenAus(QByteArrayView bytes, qsizetype höchstens);
+
+// The lines of a file (Windows-1252); nothing when it cannot be opened or read or is
+// larger than kGrößteDatei.
+std::optional<QStringList> dateiZeilen(const QString& pfad, qsizetype höchstens);
+
+// Deletes a file that lies directly in the current folder. A name with a folder part
+// ("../x", "a/b"), "." or ".." is refused. True when the file is gone afterwards (also
+// when it was already gone); false when it still exists.
+bool dateiLöschen(const QString& pfad);
+
+} // namespace glanzzug

@@ -1,0 +1,34 @@
+#pragma once
+
+namespace glanzzug {
+
+struct Fenster;
+
+// Run lists: LaufListe holds presentation names in playing order; the selected entry is
+// the one playing. A run list named L is the file L + ".LAL": one name per line in list
+// order, Windows-1252, every line ended by CR LF, nothing else (an empty list is an
+// empty file).
+
+// Most entries read from one run-list file; the rest is ignored.
+inline constexpr int kMeisteLaufListenEinträge = 100'000;
+
+// Replaces LaufListe by the run list named by the text of AlleLL and selects entry 0,
+// which loads that presentation. An empty name changes nothing; a file that cannot be
+// read leaves the list empty. Every line is an entry, empty lines included; an entry is
+// cut to kLängsterText characters.
+void LaufListeLaden(Fenster& f);
+// Writes LaufListe under the text of AlleLL (nothing for an empty name), atomically: a
+// failed write leaves the old file and shows nothing. Then refreshes the name lists.
+void LaufListeSchreiben(Fenster& f);
+
+void AlleLL_Click(Fenster& f);
+void LaufListeSpeichern_Click(Fenster& f);
+// An entry was selected: its name goes into AlleLS and that presentation loads. Start
+// is not touched, so a playing run list goes on from there.
+void LaufListe_Click(Fenster& f);
+// Inserts the text of AlleLS before the selected entry, or at the end when none is.
+void Einfügen_Click(Fenster& f);
+// Removes the selected entry, or the last one when none is; an empty list stays empty.
+void Entfernen_Click(Fenster& f);
+
+} // namespace glanzzug

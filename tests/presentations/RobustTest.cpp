@@ -1,0 +1,149 @@
+// Damaged and hostile files: nothing crashes or hangs, and reading stops where it must.
+#include "Anordnung.h"
+#include "DarstellungLaden.h"
+#include "DarstellungsDatei.h"
+#include "LaufListe.h"
+#include "Umgebung.h"
+#include <random>
+
+using namespace glanzzug;
+using namespace glanzzug::test;
+
+namespace {
+struct Gestartet : Fensterchen {
+    Gestartet() {
+        Form_Load(f);
+        f.T.setzeAn(true);
+    }
+    void laden(const QString& name) {
+        f.AlleLS.setzeText(name);
+        DarstellungLaden(f);
+    }
+    void ticks(int n) {
+        for (int i = 0; i < n; ++i) f.T.ablaufen();
+    }
+};
+
+// Random file contents: raw bytes, or lines of real keys with random values.
+QByteArray zufallsDatei(std::mt19937& zufall) {
+    std::uniform_int_distribution<int> byte(0, 255), länge(0, 60), art(0, 3);
+    QByteArray b;
+    if (art(zufall) == 0) {
+        const int n = länge(zufall) * 20;
+        for (int i = 0; i < n; ++i) b.append(char(byte(zufall)));
+        return b;
+    }
+    static const char* const enden[] = {"\r\n", "\n", "\r", ""};
+    static const char* const werte[] = {"1",     "0",      "2", "-1",  "7",    "200",    "-201", "65536",
+                                        "1e999", "-1e308", "",  "abc", "8,25", " 12 ms", "/",    "a//b/"};
+    std::uniform_int_distribution<int> schlüssel(0, kSchlüsselAnzahl - 1), wert(0, 15), ende(0, 3);
+    const int zeilen = länge(zufall);
+    for (int i = 0; i < zeilen; ++i) {
+        b += alsWindows1252(schlüsselText(Schlüssel(schlüssel(zufall))));
+        b += werte[wert(zufall)];
+        if (art(zufall) == 0) b.append(char(byte(zufall)));
+        b += enden[ende(zufall)];
+    }
+    return b;
+}
+} // namespace
+
+TEST(Robust, ZufallsdateienAllerLeser) {
+    ImOrdner o;
+    Gestartet g;
+    std::mt19937 zufall(20240611);
+    for (int runde = 0; runde < 300; ++runde) {
+        schreib(QStringLiteral("Z.LSL"), zufallsDatei(zufall));
+        schreib(QStringLiteral("Z.LAL"), zufallsDatei(zufall));
+        schreib(kAnordnungsDatei, zufallsDatei(zufall));
+        g.laden(QStringLiteral("Z"));
+        ASSERT_TRUE(g.f.T.an()) << "round " << runde;
+        g.f.AlleLL.setzeText(QStringLiteral("Z"));
+        LaufListeLaden(g.f);
+        MatrixAnordnungLaden(g.f);
+        g.f.T.setzeAn(true);
+        g.ticks(3);
+    }
+}
+
+TEST(Robust, RiesigeWerte) {
+    ImOrdner o;
+    Gestartet g;
+    // A 3 MB scrolling text is cut to what a text box holds.
+    schreib(QStringLiteral("Lang.LSL"), "Text=" + QByteArray(3 * 1024 * 1024, 'A') + "\r\nTex2=danach\r\n");
+    g.laden(QStringLiteral("Lang"));
+    EXPECT_EQ(g.f.Txt.text().size(), kLängsterText);
+    EXPECT_EQ(g.f.Txt2.text(), QStringLiteral("danach"));
+    g.ticks(5);
+
+    // 20,000 picture names are all taken.
+    QByteArray bilder = "AniB=";
+    for (int i = 0; i < 20000; ++i) bilder += "b" + QByteArray::number(i) + ".bmp/";
+    schreib(QStringLiteral("Bilder.LSL"), bilder + "\r\nAuWa=1\r\n");
+    g.laden(QStringLiteral("Bilder"));
+    ASSERT_EQ(g.f.AniLi.anzahl(), 20000);
+    EXPECT_EQ(g.f.AniLi.eintrag(19999), QStringLiteral("b19999.bmp"));
+    g.ticks(5);
+
+    // A picture list beyond its limit is refused and ends the reading.
+    schreib(QStringLiteral("Flut.LSL"), "AniB=" + QByteArray(kMeisteBilder + 1, '/') + "\r\nTex2=nie\r\n");
+    g.laden(QStringLiteral("Flut"));
+    EXPECT_EQ(g.f.AniLi.anzahl(), 0);
+    EXPECT_EQ(g.f.Txt2.text(), QStringLiteral("danach"));
+
+    // A run list with a 3 MB line and control bytes.
+    schreib(QStringLiteral("Lang.LAL"), QByteArray(3 * 1024 * 1024, 'x') + "\r\n\x01\x02\xff\r\nLang");
+    g.f.Start.setzeWert(0);
+    g.f.AlleLL.setzeText(QStringLiteral("Lang"));
+    LaufListeLaden(g.f);
+    EXPECT_EQ(g.f.LaufListe.anzahl(), 3);
+    EXPECT_EQ(g.f.AlleLS.text(), QString(kLängsterText, u'x'));
+}
+
+TEST(Robust, ZahlenJenseitsDesZiels) {
+    ImOrdner o;
+    Gestartet g;
+    // For each numeric key: the values it accepts among these five (the rest end the reading).
+    const QStringList werte{"1e999", "-1e308", "65536", "1e308", "-1e999"};
+    const std::vector<std::pair<const char*, std::vector<bool>>> fälle{
+        {"+Lös=", {0, 0, 0, 0, 0}}, {"GrAn=", {0, 0, 0, 0, 0}}, {"AuWa=", {0, 0, 0, 0, 0}},
+        {"ZuFZ=", {0, 0, 0, 0, 0}}, {"TeFa=", {0, 0, 1, 0, 0}}, {"HiFa=", {0, 0, 1, 0, 0}},
+        {"WTFa=", {0, 0, 1, 0, 0}}, {"WHFa=", {0, 0, 1, 0, 0}}, {"WeTe=", {0, 0, 0, 0, 0}},
+        {"FoSi=", {0, 0, 0, 0, 0}}, {"FoBo=", {0, 1, 1, 1, 0}}, {"FoIt=", {0, 1, 1, 1, 0}},
+        {"Pixl=", {0, 0, 1, 0, 0}}, {"LaRi=", {0, 0, 1, 0, 0}}, {"Temp=", {0, 1, 1, 1, 0}},
+        {"WaZe=", {0, 1, 1, 1, 0}}, {"AniZ=", {0, 1, 1, 1, 0}}, {"VonX=", {0, 0, 0, 0, 0}},
+        {"VonY=", {0, 0, 0, 0, 0}}, {"Uhr1=", {0, 0, 0, 0, 0}}, {"Dat1=", {0, 0, 0, 0, 0}},
+    };
+    for (const auto& [schlüssel, angenommen] : fälle) {
+        for (int i = 0; i < werte.size(); ++i) {
+            g.f.Txt2.setzeText(QStringLiteral("vorher"));
+            schreibZeilen(QStringLiteral("N.LSL"), {QString::fromUtf8(schlüssel) + werte[i], "Tex2=nachher"});
+            g.laden(QStringLiteral("N"));
+            EXPECT_EQ(g.f.Txt2.text(),
+                      angenommen[std::size_t(i)] ? QStringLiteral("nachher") : QStringLiteral("vorher"))
+                << schlüssel << werte[i].toStdString();
+            g.ticks(3);
+        }
+    }
+    // What was accepted stays within the limits of its control.
+    schreibZeilen(QStringLiteral("M.LSL"), {"Temp=1e308", "AniZ=-1e308", "LaRi=65536", "Pixl=65536"});
+    g.laden(QStringLiteral("M"));
+    EXPECT_EQ(g.f.VerzögerungTxt.text(), QStringLiteral("9999"));
+    EXPECT_EQ(g.f.DurchläufeTxt.text(), QStringLiteral("1"));
+    EXPECT_EQ(g.f.T.intervall(), 9999);
+    for (const auto& r : g.f.Richtung) EXPECT_EQ(r.wert(), 0);
+    EXPECT_EQ(g.f.Schrittweite, 65536);
+}
+
+TEST(Robust, TextfelderNehmenNurWasDieDateiBehaltenKann) {
+    Fensterchen w;
+    Fenster& f = w.f;
+    const QString getippt = QStringLiteral("Pfeil → und ✓ Häkchen, 5 €");
+    const QString bleibt = QStringLiteral("Pfeil  und  Häkchen, 5 €");
+    for (const TextFeld* t : {&f.Txt, &f.Txt2, &f.BisUhrText, &f.BisDatumText, &f.VerzögerungTxt,
+                              &f.WartezeitTxt, &f.DurchläufeTxt, &f.Schritt, &f.FaZe, &f.ZufallsFormAnzahl})
+        EXPECT_EQ(t->gefiltert(getippt), bleibt);
+    EXPECT_EQ(f.AlleLS.gefiltert(getippt), bleibt);
+    EXPECT_EQ(f.AlleLL.gefiltert(getippt), bleibt);
+    EXPECT_TRUE(inWindows1252(bleibt));
+}
