@@ -1,4 +1,5 @@
 #include "TextZeichnen.h"
+#include "Buchstabenstart.h"
 #include "Farbcodes.h"
 #include "Fenster.h"
 #include "LaufSchritt.h"
@@ -128,6 +129,12 @@ void TextZeichnen(Fenster& f) {
         zeichneAmStück(f, z);
     f.Pic.setzeVordergrund(f.TextFarbe);
     f.Pic.geändert();
+    // The letters have flown off: the next pass shows their flight again from the start
+    // (left where they are, they would only fly further and the display would stay dark).
+    if (richtung(f, kZufall) && f.Laufposition > f.DisplayHöhe && f.Laufposition > f.DisplayBreite) {
+        BuchstabenAnDenStart(f);
+        f.Laufposition = 0;
+    }
     // Pass states: 4 the text stands still, 3 it has left the display.
     if (f.TextBewegt == 0) f.DurchlaufStatus = kAnzahlErreicht;
     if (f.Laufposition > f.DisplayBreite + double(z.gezeichnet())) {

@@ -10,7 +10,9 @@ struct Fenster;
 // directions (TextLageSetzen), draws it switching colour at colour codes and moving the
 // first 30 letters by their own offsets while "Zufall" is checked, and reports the end of
 // a pass in DurchlaufStatus (1 end of a vertical or zoom cycle or a step of 0, 3 the text
-// has left the display, 4 the text stands still or the letters have flown off).
+// has left the display, 4 the text stands still or the letters have flown off; then the
+// letters go back to their start and Laufposition to 0, so that every pass shows the
+// flight).
 // Afterwards the drawing colour of Pic is TextFarbe again.
 void TextZeichnen(Fenster& f);
 

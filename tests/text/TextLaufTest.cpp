@@ -216,10 +216,32 @@ TEST(TextLauf, ZufallVersetztJedenBuchstabenUmDieSummeDerVersätze) {
     EXPECT_EQ(a.f.BuchstabeDX[0], 3);
     EXPECT_EQ(a.f.BuchstabeDY[1], -1);
     EXPECT_EQ(a.f.DurchlaufStatus, 0); // still on its way
-    // Once Laufposition exceeds both display dimensions the letters' pass is over.
+    // Once Laufposition exceeds both display dimensions the letters' pass is over, and
+    // the next pass starts their flight again from their places.
     a.f.Laufposition = 42;
     a.schritt();
     EXPECT_EQ(a.f.DurchlaufStatus, kAnzahlErreicht);
+    EXPECT_EQ(a.f.Laufposition, 0);
+    EXPECT_EQ(a.f.BuchstabeDX[0], 0);
+    EXPECT_EQ(a.f.BuchstabeDY[1], 0);
+    EXPECT_EQ(a.f.BuchstabeVY[1], -1);
+}
+
+TEST(TextLauf, ZurückKommendeBuchstabenSindAmEndeDesDurchlaufsDaUndBeginnenVonVorn) {
+    TextAufbau a;
+    a.richtungen({kNachLinks, kZufall, kZurück});
+    a.f.Txt.setzeText(QStringLiteral("LAUFTEXT"));
+    a.f.AusWal.wähle(1);
+    a.f.AusWal.wähle(0);
+    const auto dx = a.f.BuchstabeDX, dy = a.f.BuchstabeDY;
+    for (int i = 0; i < 43; ++i) a.schritt();
+    // Every offset was 42 away and has come home in the 43rd frame: the text stands whole
+    // at x = 42 - 43, and the pass ends.
+    EXPECT_EQ(a.f.Pic.bild(), a.erwartet(QStringLiteral("LAUFTEXT"), -1, -3));
+    EXPECT_EQ(a.f.DurchlaufStatus, kAnzahlErreicht);
+    EXPECT_EQ(a.f.BuchstabeDX, dx);
+    EXPECT_EQ(a.f.BuchstabeDY, dy);
+    EXPECT_EQ(a.f.Laufposition, 0);
 }
 
 TEST(TextLauf, LangerTextZeigtNurSeinenSichtbarenTeilUndEndetNachSeinerBreite) {
