@@ -13,8 +13,11 @@
 namespace glanzzug {
 
 namespace {
+// A 16 x 16 palette, four screen pixels per palette pixel; the view keeps exactly that
+// size, so every press lands on a palette pixel.
 QWidget* palette(Bildfeld& b, QWidget* eltern) {
-    auto* a = new BildAnsicht(b, 3, false, eltern);
+    auto* a = new BildAnsicht(b, 4, false, eltern);
+    a->setFixedSize(a->sizeHint());
     a->setCursor(Qt::CrossCursor);
     return a;
 }
@@ -54,8 +57,9 @@ QWidget* baueText(Fenster& f, QWidget* eltern) {
     schritt->addSpacing(16);
     auto* symbolLabel = new QLabel(QStringLiteral("Farbsymbol"), w);
     auto* wertLabel = new QLabel(QStringLiteral("Farbwert"), w);
-    const QString farbHilfe = QStringLiteral("Farbwerte gehen von 0 bis 9: 0 schwarz, 1 rot, 2 grün, 3 gelb, 4 blau, "
-                                             "5 magenta, 6 cyan, 7 weiß");
+    const QString farbHilfe =
+        QStringLiteral("Farbwerte gehen von 0 bis 9: 0 schwarz, 1 rot, 2 grün, 3 gelb, 4 blau, "
+                       "5 magenta, 6 cyan, 7 weiß");
     symbolLabel->setToolTip(farbHilfe);
     wertLabel->setToolTip(farbHilfe);
     schritt->addWidget(symbolLabel);

@@ -1,5 +1,5 @@
 #include "QtDialoge.h"
-#include <QFontDialog>
+#include "SchriftDialog.h"
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -31,14 +31,10 @@ QString QtDialoge::eingabe(const QString& frage) {
 }
 
 std::optional<SchriftWahl> QtDialoge::schriftWählen(const SchriftWahl& start) {
-    QFont f(start.name);
-    f.setPointSizeF(start.größe > 0 ? start.größe : 6.75);
-    f.setBold(start.fett);
-    f.setItalic(start.kursiv);
-    bool ok = false;
-    const QFont neu = QFontDialog::getFont(&ok, f, eltern_, kTitel);
-    if (!ok) return std::nullopt;
-    return SchriftWahl{neu.family(), neu.pointSizeF(), neu.bold(), neu.italic()};
+    // The dialog opens with the font chosen in it last; the first time with `start`.
+    auto wahl = SchriftDialog::wählen(letzteSchrift_.value_or(start), eltern_, QStringLiteral("Schriftart"));
+    if (wahl) letzteSchrift_ = wahl;
+    return wahl;
 }
 
 } // namespace glanzzug

@@ -16,6 +16,7 @@ public:
 
 private:
     QWidget* eltern_;
+    std::optional<SchriftWahl> letzteSchrift_;
 };
 
 } // namespace glanzzug
