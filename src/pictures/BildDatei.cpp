@@ -7,7 +7,7 @@ std::optional<QImage> BildDateiLesen(const QString& name) {
     if (name.isEmpty()) return std::nullopt;
     QImageReader::setAllocationLimit(kGrößteDekodierung);
     QImageReader leser(name);
-    leser.setAutoTransform(false);
+    leser.setAutoTransform(true); // photos upright, as their camera meant them
     const QSize größe = leser.size();
     if (größe.isValid() && (größe.width() > kGrößteBildSeite || größe.height() > kGrößteBildSeite))
         leser.setScaledSize(größe.scaled(kGrößteBildSeite, kGrößteBildSeite, Qt::KeepAspectRatio));
