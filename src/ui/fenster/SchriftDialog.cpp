@@ -20,7 +20,7 @@ const QString kLedSchrift = QStringLiteral("Small Fonts");
 // Sizes offered: the whole-pixel steps of the LED font (6.75 is one LED per font pixel,
 // 13.5 two, ...) among the usual point sizes.
 const double kGrößen[] = {2, 3, 4, 5, 6, 6.75, 8, 9, 10, 11, 12, 13.5, 14, 16, 18, 20.25, 24, 27, 36, 48, 72};
-const QString kProbe = QStringLiteral("LAUFTEXT Äöü gjq 0123 €");
+const QString kProbe = QStringLiteral("LAUF Äöü gj 12€");
 } // namespace
 
 // Draws the sample text with the rasteriser the display uses, magnified so that every
