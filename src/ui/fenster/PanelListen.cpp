@@ -37,6 +37,7 @@ QWidget* baueListen(Fenster& f, QWidget* eltern) {
     auto* liste = new QGroupBox(QStringLiteral("      Lauflistenname"), w);
     auto* l = new QGridLayout(liste);
     auto* alleLL = new QComboBox(liste);
+    alleLL->setObjectName(QStringLiteral("AlleLL"));
     binde(alleLL, f.AlleLL);
     l->addWidget(alleLL, 0, 0, 1, 2);
     l->addWidget(knopf(f.LaufListeSpeichern, liste), 1, 0);
