@@ -28,7 +28,8 @@ constexpr int kVorschauFläche = 240;
 // times) to fill the room, large ones at their own size in a scroll area.
 QWidget* vorschau(Bildfeld& bild, QWidget* eltern) {
     auto* fläche = new QScrollArea(eltern);
-    fläche->setFixedSize(kVorschauFläche + 4, kVorschauFläche + 4);
+    const int rand = 2 * fläche->frameWidth();
+    fläche->setFixedSize(kVorschauFläche + rand, kVorschauFläche + rand);
     fläche->setAlignment(Qt::AlignCenter);
     fläche->setWidgetResizable(true);
     auto* ansicht = new BildAnsicht(bild, 1, false);
