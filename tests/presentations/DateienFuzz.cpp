@@ -2,6 +2,8 @@
 // file and the layout file. Each input is written as all three files into a private
 // folder; a fresh window then starts up (reading the layout file), loads the run list and
 // the presentation, and plays a few ticks with whatever settings the input gave.
+// The program works in its current folder, so the target changes into a temporary one:
+// give libFuzzer absolute paths (corpus, -artifact_prefix), as scripts/fuzz does.
 #include "Anordnung.h"
 #include "DarstellungLaden.h"
 #include "DarstellungsDatei.h"
