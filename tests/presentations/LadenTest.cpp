@@ -120,6 +120,17 @@ TEST(DarstellungLaden, RegelnDesLesens) {
     for (int i = 0; i < 8; ++i) EXPECT_EQ(g.f.Richtung[std::size_t(i)].wert(), i == 0 ? 1 : 0) << i;
     EXPECT_EQ(g.f.T.intervall(), 2);             // 2.5 rounds to even
     EXPECT_TRUE(g.f.AniLi.einträge().isEmpty()); // emptied as soon as the file is open
+
+    // Files edited by hand: LF alone and CR alone end lines too.
+    schreib(QStringLiteral("Lf.LSL"), "Text=mit LF\nTex2=auch\nVonY=3");
+    g.laden(QStringLiteral("Lf"));
+    EXPECT_EQ(g.f.Txt.text(), QStringLiteral("mit LF"));
+    EXPECT_EQ(g.f.Txt2.text(), QStringLiteral("auch"));
+    EXPECT_EQ(g.f.VonY.wert(), 3);
+    schreib(QStringLiteral("Cr.LSL"), "Text=mit CR\rTex2=ebenso\r");
+    g.laden(QStringLiteral("Cr"));
+    EXPECT_EQ(g.f.Txt.text(), QStringLiteral("mit CR"));
+    EXPECT_EQ(g.f.Txt2.text(), QStringLiteral("ebenso"));
 }
 
 TEST(DarstellungLaden, FehlendeSchlüsselBleibenUndFehlendeDateiÄndertNichts) {
