@@ -259,9 +259,10 @@ void DarstellungLaden(Fenster& f) {
     // A finished presentation of a playing run list hands over on the next tick, not
     // inside this call: with every entry past its end, handing over from here would nest
     // loads without end. Once a whole round of the list has passed its end, the display
-    // goes dark and each further hand-over waits a while, so the sign rests instead of
-    // reading files a thousand times a second, and plays again as soon as an entry's
-    // end time or date lies ahead once more (a new day).
+    // is cleared to its back colour (normally dark) and sent, and each further hand-over
+    // waits kRuhePause, so the sign rests instead of reading files a thousand times a
+    // second, and plays again as soon as an entry's end time or date lies ahead once
+    // more (a new day).
     const int einträge = f.LaufListe.anzahl();
     if (einträge > 0 && ++f.AbgelaufeneLadungen >= einträge) {
         f.AbgelaufeneLadungen = einträge; // no overflow over months
