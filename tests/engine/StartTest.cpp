@@ -2,6 +2,7 @@
 #include "Fenster.h"
 #include "Programm.h"
 #include "Start.h"
+#include "TestHilfen.h"
 #include "Textdatei.h"
 #include <QDir>
 #include <QFile>
@@ -10,15 +11,7 @@
 
 using namespace glanzzug;
 
-namespace {
-// Runs a test inside a fresh temporary folder as the current folder.
-struct ImOrdner {
-    QTemporaryDir dir;
-    QString vorher = QDir::currentPath();
-    ImOrdner() { QDir::setCurrent(dir.path()); }
-    ~ImOrdner() { QDir::setCurrent(vorher); }
-};
-} // namespace
+using test::TestOrdner;
 
 TEST(Start, Farbtabelle) {
     const auto t = FarbtabelleBauen();
@@ -29,7 +22,7 @@ TEST(Start, Farbtabelle) {
 }
 
 TEST(Start, SchritteInDerRichtigenReihenfolge) {
-    ImOrdner o;
+    TestOrdner o;
     Fenster f;
     AufnahmePort port;
     f.port = &port;
@@ -64,7 +57,7 @@ TEST(Start, SchritteInDerRichtigenReihenfolge) {
 }
 
 TEST(Start, ErsterStartImLeerenOrdner) {
-    ImOrdner o;
+    TestOrdner o;
     Fenster f;
     AufnahmePort port;
     f.port = &port;
@@ -80,7 +73,7 @@ TEST(Start, ErsterStartImLeerenOrdner) {
 }
 
 TEST(Start, HerunterfahrenSpeichertZuerstUndSchaltetDannDunkel) {
-    ImOrdner o;
+    TestOrdner o;
     Fenster f;
     // Checks at the first byte on the wire that both files are already written.
     struct PrüfPort final : Port {

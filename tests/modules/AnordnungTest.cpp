@@ -4,6 +4,7 @@
 #include "Fenster.h"
 #include "Programm.h"
 #include "Start.h"
+#include "TestHilfen.h"
 #include "Textdatei.h"
 #include <QDir>
 #include <QTemporaryDir>
@@ -12,23 +13,8 @@
 using namespace glanzzug;
 
 namespace {
-struct ImOrdner {
-    QTemporaryDir dir;
-    QString vorher = QDir::currentPath();
-    ImOrdner() { QDir::setCurrent(dir.path()); }
-    ~ImOrdner() { QDir::setCurrent(vorher); }
-};
-
-// A wired window after the start-up variables are set (what the layout code relies on).
-struct Aufbau {
-    Fenster f;
-    Aufbau() {
-        Verdrahten(f);
-        f.LetztesModul = 5;
-        f.FarbeSichtbar = RGB(0, 255, 0);
-        f.FarbeUnsichtbar = RGB(255, 0, 0);
-    }
-};
+using Aufbau = test::TestFenster;
+using ImOrdner = test::TestOrdner;
 
 QStringList standardDatei() {
     QStringList z;
@@ -152,25 +138,16 @@ TEST(DisplayGröße, DieFälleDerKnöpfe) {
 }
 
 TEST(DisplayGröße, BildergrößeMitUndOhneMeldung) {
-    struct Notiz final : Dialoge {
-        QString text;
-        bool frageJaNein(const QString&, const QString&, Symbol) override { return false; }
-        void hinweis(const QString& t) override { text = t; }
-        QString eingabe(const QString&) override { return {}; }
-        std::optional<SchriftWahl> schriftWählen(const SchriftWahl&) override { return std::nullopt; }
-    } notiz;
     Aufbau a;
-    a.f.dialoge = &notiz;
     MatrixStandart_Click(a.f);
     a.f.Bild.setzeGröße(160, 120);
     Bildergröße_Click(a.f);
-    EXPECT_EQ(notiz.text, QStringLiteral("Das Bild ist mit 160x120 Pixeln zu groß"));
+    EXPECT_EQ(a.dialoge.hinweise, QStringList{QStringLiteral("Das Bild ist mit 160x120 Pixeln zu groß")});
     EXPECT_EQ(a.f.Pic.breite(), 42);
     EXPECT_EQ(a.f.DisplayBreite, 42); // the old size is kept
-    notiz.text.clear();
     a.f.Bild.setzeGröße(64, 32);
     Bildergröße_Click(a.f);
-    EXPECT_TRUE(notiz.text.isEmpty());
+    EXPECT_EQ(a.dialoge.hinweise.size(), 1);
     EXPECT_EQ(a.f.DisplayBreite, 64);
     EXPECT_EQ(a.f.DisplayHöhe, 32);
     EXPECT_EQ(MatrixBildAußenBreite(a.f), 257); // 3855 twips

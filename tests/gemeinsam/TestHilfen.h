@@ -1,0 +1,114 @@
+#pragma once
+// What many tests need: a temporary folder as the current folder, dialogs with scripted
+// answers, a wired window with the start values, and small file and picture helpers.
+#include "AufnahmePort.h"
+#include "Dialoge.h"
+#include "Fenster.h"
+#include "Programm.h"
+#include "Start.h"
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <deque>
+
+namespace glanzzug::test {
+
+// A fresh temporary folder as the current folder while the object lives.
+struct TestOrdner {
+    QTemporaryDir ordner;
+    QString vorher = QDir::currentPath();
+    TestOrdner() { QDir::setCurrent(ordner.path()); }
+    ~TestOrdner() { QDir::setCurrent(vorher); }
+    TestOrdner(const TestOrdner&) = delete;
+    TestOrdner& operator=(const TestOrdner&) = delete;
+};
+
+// Dialogs with scripted answers (No and an empty input when the script is used up);
+// every question, title, notice and prompt is recorded.
+class SkriptDialoge final : public Dialoge {
+public:
+    std::deque<bool> antworten;
+    std::deque<QString> eingaben;
+    std::optional<SchriftWahl> schrift;
+    QStringList fragen, titel, hinweise, eingabeFragen;
+    std::vector<Symbol> symbole;
+
+    bool frageJaNein(const QString& text, const QString& t, Symbol symbol) override {
+        fragen << text;
+        titel << t;
+        symbole.push_back(symbol);
+        return nimm(antworten, false);
+    }
+    void hinweis(const QString& text) override { hinweise << text; }
+    QString eingabe(const QString& frage) override {
+        eingabeFragen << frage;
+        return nimm(eingaben, QString());
+    }
+    std::optional<SchriftWahl> schriftWählen(const SchriftWahl&) override { return schrift; }
+
+private:
+    template <class T> static T nimm(std::deque<T>& d, T sonst) {
+        if (d.empty()) return sonst;
+        T v = d.front();
+        d.pop_front();
+        return v;
+    }
+};
+
+// A wired window with the start values Form_Load sets (without reading any file), a
+// black display of the given size, a recording port, scripted dialogs and a fixed clock
+// (2011-03-24 12:00).
+struct TestFenster {
+    AufnahmePort port;
+    SkriptDialoge dialoge;
+    Fenster f;
+    explicit TestFenster(int breite = 42, int höhe = 7) {
+        f.port = &port;
+        f.dialoge = &dialoge;
+        f.jetzt = [] { return QDateTime(QDate(2011, 3, 24), QTime(12, 0)); };
+        Verdrahten(f);
+        f.FormAnzahl = 1;
+        f.LetztesModul = 5;
+        f.FarbeSichtbar = RGB(0, 255, 0);
+        f.FarbeUnsichtbar = RGB(255, 0, 0);
+        f.Farbtabelle = FarbtabelleBauen();
+        f.Schrittweite = 1;
+        f.FarbEbenenByte = {0, 2, 1};
+        f.TextFarbe = RGB(255, 255, 255);
+        f.PunktDX = f.PunktDY = f.LinieRichtung = 1;
+        for (int m = 0; m < 6; ++m) f.ModulX[std::size_t(m)] = 7 * m;
+        größe(breite, höhe);
+        f.SchriftGröße = höhe;
+    }
+    void größe(int breite, int höhe) {
+        f.DisplayBreite = breite;
+        f.DisplayHöhe = höhe;
+        f.Pic.setzeGröße(breite, höhe);
+        f.Bild.setzeGröße(breite, höhe);
+    }
+    // The colour of every pixel of Pic, row by row.
+    std::vector<Farbe> pixel() const {
+        std::vector<Farbe> v;
+        for (int y = 0; y < f.Pic.höhe(); ++y)
+            for (int x = 0; x < f.Pic.breite(); ++x) v.push_back(f.Pic.punkt(x, y));
+        return v;
+    }
+};
+
+inline QByteArray lies(const QString& pfad) {
+    QFile d(pfad);
+    return d.open(QIODevice::ReadOnly) ? d.readAll() : QByteArray();
+}
+inline void schreib(const QString& pfad, const QByteArray& inhalt) {
+    QFile d(pfad);
+    if (d.open(QIODevice::WriteOnly)) d.write(inhalt);
+}
+// A picture in one colour.
+inline QImage einfarbig(int breite, int höhe, Farbe farbe) {
+    QImage b(breite, höhe, QImage::Format_RGB32);
+    b.fill(alsPixel(farbe));
+    return b;
+}
+
+} // namespace glanzzug::test
