@@ -2,6 +2,7 @@
 #include "Fenster.h"
 #include "Textdatei.h"
 #include <QFile>
+#include <QFileInfo>
 #include <algorithm>
 #include <cstring>
 
@@ -12,7 +13,8 @@ bool TextDateiVerknüpft(const Fenster& f) {
 }
 
 std::optional<QString> ersteZeileLesen(const QString& pfad) {
-    if (pfad.isEmpty()) return std::nullopt;
+    // Only plain files: a pipe or a device could block the playback for good.
+    if (pfad.isEmpty() || !QFileInfo(pfad).isFile()) return std::nullopt;
     QFile datei(pfad);
     if (!datei.open(QIODevice::ReadOnly)) return std::nullopt;
     // The file is read again in every frame: take only what the first line needs.

@@ -97,5 +97,6 @@ TEST(Start, HerunterfahrenSpeichertZuerstUndSchaltetDannDunkel) {
     EXPECT_TRUE(port.listeDa);
     EXPECT_TRUE(port.letzteDa);
     EXPECT_EQ(port.bytes, 1764 * 2 + 2);
+    EXPECT_FALSE(f.T.an()); // no tick can send a frame after the blanking
     EXPECT_EQ(leseZeilen(QStringLiteral("Letzte Lauf-Liste")), QStringList{""}); // an empty line
 }
