@@ -3,6 +3,7 @@
 #include "Fenster.h"
 #include <QPointer>
 #include <QResizeEvent>
+#include <algorithm>
 
 namespace glanzzug {
 
@@ -61,7 +62,7 @@ void EditorFläche::iconSetzen(int i) {
     if (icon->isVisibleTo(matrix_) != m.sichtbar()) icon->setVisible(m.sichtbar());
 }
 
-EditorRaum::EditorRaum(Fenster& f, QWidget* eltern) : QScrollArea(eltern) {
+EditorRaum::EditorRaum(Fenster& f, QWidget* eltern) : QScrollArea(eltern), f_(f) {
     setObjectName(QStringLiteral("EditorRaum"));
     setFrameShape(QFrame::NoFrame);
     setWidgetResizable(false);
@@ -69,6 +70,17 @@ EditorRaum::EditorRaum(Fenster& f, QWidget* eltern) : QScrollArea(eltern) {
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     fläche_ = new EditorFläche(f, this);
     setWidget(fläche_);
+    QPointer<EditorRaum> p(this);
+    f.MatrixBild.anzeige.verbinde([p] {
+        if (p && p->raum_.isValid()) p->faktorWählen(p->raum_);
+    });
+}
+
+void EditorRaum::faktorWählen(QSize raum) {
+    raum_ = raum;
+    const int b = std::max(1, f_.MatrixBildAußenB), h = std::max(1, f_.MatrixBildAußenH);
+    const int faktor = std::clamp(std::min(raum.width() / b, raum.height() / h), 1, 6);
+    if (faktor != fläche_->faktor()) fläche_->setzeFaktor(faktor);
 }
 
 QSize EditorRaum::sizeHint() const {
@@ -83,9 +95,7 @@ QSize EditorRaum::minimumSizeHint() const {
 void EditorRaum::resizeEvent(QResizeEvent* e) {
     // The whole room counts, scroll bars included, so that their coming and going does
     // not change the factor.
-    const int platz = std::min(e->size().width(), e->size().height()) - 2 * frameWidth();
-    const int faktor = std::max(1, platz / kEntwurfsSeite);
-    if (faktor != fläche_->faktor()) fläche_->setzeFaktor(faktor);
+    faktorWählen(e->size() - QSize(2 * frameWidth(), 2 * frameWidth()));
     QScrollArea::resizeEvent(e);
 }
 

@@ -43,7 +43,13 @@ protected:
     void resizeEvent(QResizeEvent* e) override;
 
 private:
+    // The largest whole factor (up to 6) at which the editor area, as large as it is now,
+    // fits into the room: a small strip is shown large, "Maximum" shrinks it again.
+    void faktorWählen(QSize raum);
+
+    Fenster& f_;
     EditorFläche* fläche_;
+    QSize raum_;
 };
 
 } // namespace glanzzug
