@@ -4,44 +4,59 @@
 using namespace glanzzug;
 using namespace glanzzug::test;
 
-TEST(Schriftwahl, WahlGehtAnsBildUndOhneGrößeAnDieTextfelder) {
-    TextAufbau a;
-    FalscheDialoge d;
-    d.timer = &a.f.T;
-    a.f.dialoge = &d;
-    a.f.T.setzeAn(false);
-    a.f.Pic.setzePunkt(3, 3, RGB(255, 0, 0));
-    d.antwort = SchriftWahl{QStringLiteral("DejaVu Sans"), 9.3, true, true};
-    a.f.Schriftart.klick();
-    EXPECT_FALSE(d.timerWährendDessen);
-    EXPECT_TRUE(a.f.T.an()); // runs afterwards, although it was off before
-    EXPECT_TRUE(a.leer());
-    EXPECT_EQ(a.f.Pic.schrift(), (SchriftWahl{QStringLiteral("DejaVu Sans"), double(9.3f), true, true}));
-    EXPECT_EQ(a.f.SchriftGröße, double(9.3f));
-    for (const TextFeld* t : {&a.f.Txt, &a.f.Txt2}) {
-        EXPECT_EQ(t->schriftName(), QStringLiteral("DejaVu Sans"));
-        EXPECT_TRUE(t->fett());
-        EXPECT_TRUE(t->kursiv());
+namespace {
+// A font dialog that answers as scripted and notes how it was opened and whether the
+// timer ran meanwhile.
+struct SchriftDialog final : Dialoge {
+    std::optional<SchriftWahl> antwort, geöffnetMit;
+    const Zeitgeber* timer = nullptr;
+    bool timerLief = true;
+    bool frageJaNein(const QString&, const QString&, Symbol) override { return false; }
+    void hinweis(const QString&) override {}
+    QString eingabe(const QString&) override { return {}; }
+    std::optional<SchriftWahl> schriftWählen(const SchriftWahl& start) override {
+        geöffnetMit = start, timerLief = timer->an();
+        return antwort;
     }
-    // The dialog opens on the font in use.
+};
+} // namespace
+
+TEST(Schriftwahl, WahlGehtAnsBildUndOhneGrößeAnDieTextfelder) {
+    TestFenster t;
+    SchriftDialog d;
+    d.timer = &t.f.T;
+    t.f.dialoge = &d;
+    t.f.Pic.setzePunkt(3, 3, kRot);
+    d.antwort = SchriftWahl{"DejaVu Sans", 9.3, true, true};
+    t.f.Schriftart.klick();
+    EXPECT_FALSE(d.timerLief);
+    EXPECT_TRUE(t.f.T.an());
+    EXPECT_EQ(t.f.Pic.punkt(3, 3), kSchwarz);
+    // The size is taken at single precision.
+    EXPECT_EQ(t.f.Pic.schrift(), (SchriftWahl{"DejaVu Sans", double(9.3f), true, true}));
+    EXPECT_EQ(t.f.SchriftGröße, double(9.3f));
+    for (const TextFeld* feld : {&t.f.Txt, &t.f.Txt2})
+        EXPECT_EQ(std::tuple(feld->schriftName(), feld->fett(), feld->kursiv()),
+                  std::tuple(QString("DejaVu Sans"), true, true));
+    // Opened again on the font in use; cancelled, nothing changes and the timer runs, even
+    // when it was off before.
     d.antwort.reset();
-    a.f.T.setzeAn(false);
-    a.f.Schriftart.klick();
+    t.f.T.setzeAn(false);
+    t.f.Schriftart.klick();
+    EXPECT_TRUE(t.f.T.an());
     ASSERT_TRUE(d.geöffnetMit);
-    EXPECT_EQ(d.geöffnetMit->name, QStringLiteral("DejaVu Sans"));
-    // Cancelled: nothing applied, the timer runs again.
-    EXPECT_EQ(a.f.SchriftGröße, double(9.3f));
-    EXPECT_TRUE(a.f.T.an());
-    a.f.dialoge = nullptr;
+    EXPECT_EQ(d.geöffnetMit->name, "DejaVu Sans");
+    EXPECT_EQ(t.f.SchriftGröße, double(9.3f));
+    t.f.dialoge = nullptr;
 }
 
 TEST(Schriftwahl, SchrittweiteIstDieFührendeZahl) {
-    TextAufbau a;
+    TestFenster t;
     const std::pair<const char*, double> fälle[] = {{"2.5", 2.5}, {"2,5", 2}, {"", 0},  {"abc", 0},
                                                     {" 3", 3},    {"-1", -1}, {"0", 0}, {"1 2", 12}};
     for (const auto& [text, wert] : fälle) {
-        a.f.Schritt.setzeText(QStringLiteral("x"));
-        a.f.Schritt.setzeText(QString::fromUtf8(text));
-        EXPECT_EQ(a.f.Schrittweite, wert) << text;
+        t.f.Schritt.setzeText("x");
+        t.f.Schritt.setzeText(text);
+        EXPECT_EQ(t.f.Schrittweite, wert) << text;
     }
 }

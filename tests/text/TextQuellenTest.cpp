@@ -1,167 +1,114 @@
 // Which text a frame shows: placeholders, the alternating text, the linked text file and
-// the handlers of the text boxes and their buttons.
+// the buttons beside the text boxes.
 #include "Platzhalter.h"
 #include "TextAufbau.h"
 #include "TextDateiLesen.h"
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 
 using namespace glanzzug;
 using namespace glanzzug::test;
 
-namespace {
-QString ersetzt(const QString& text) {
-    QString t = text;
-    PlatzhalterErsetzen(t, [] { return QDateTime(QDate(2031, 4, 9), QTime(7, 5, 3)); });
-    return t;
-}
-
-// Runs the test in a fresh folder and returns to the old one afterwards.
-struct Ordner {
-    QTemporaryDir dir;
-    QString alt = QDir::currentPath();
-    Ordner() { QDir::setCurrent(dir.path()); }
-    ~Ordner() { QDir::setCurrent(alt); }
-    void datei(const QString& name, const QByteArray& inhalt) {
-        QFile d(name);
-        ASSERT_TRUE(d.open(QIODevice::WriteOnly));
-        d.write(inhalt);
-    }
-};
-} // namespace
-
 TEST(Platzhalter, JedesTokenWirdZuZweiZiffern) {
-    EXPECT_EQ(ersetzt(QStringLiteral("sT:mI:sE tA.mO.20jA")), QStringLiteral("07:05:03 09.04.2031"));
-    EXPECT_EQ(ersetzt(QStringLiteral("sTsT")), QStringLiteral("0707"));
-    EXPECT_EQ(ersetzt(QStringLiteral("ST s T St")), QStringLiteral("ST s T St"));
-    EXPECT_EQ(ersetzt(QStringLiteral("Uhr sT")), QStringLiteral("Uhr 07"));
-    EXPECT_EQ(ersetzt(QStringLiteral("Das")), QStringLiteral("Das"));
-    EXPECT_EQ(ersetzt(QStringLiteral("s")), QStringLiteral("s"));
     // Scanned once, left to right: "ssT" replaces the second pair, "sTA" only the first.
-    EXPECT_EQ(ersetzt(QStringLiteral("ssT")), QStringLiteral("s07"));
-    EXPECT_EQ(ersetzt(QStringLiteral("sTA")), QStringLiteral("07A"));
+    const std::pair<const char*, const char*> fälle[] = {{"sT:mI:sE tA.mO.20jA", "07:05:03 09.04.2031"},
+                                                         {"sTsT", "0707"},
+                                                         {"ST s T St", "ST s T St"},
+                                                         {"Uhr sT", "Uhr 07"},
+                                                         {"Das", "Das"},
+                                                         {"s", "s"},
+                                                         {"ssT", "s07"},
+                                                         {"sTA", "07A"}};
+    for (const auto& [text, erwartet] : fälle) {
+        QString t = text;
+        PlatzhalterErsetzen(t, [] { return QDateTime(QDate(2031, 4, 9), QTime(7, 5, 3)); });
+        EXPECT_EQ(t, erwartet) << text;
+    }
 }
 
-TEST(Platzhalter, DieUhrWirdJeTokenGelesenUndDieBoxBehältIhreTokens) {
-    TextAufbau a;
+TEST(Platzhalter, UhrJeTokenGelesenBoxBehältDieTokensKnöpfeHängenAn) {
+    TextFenster t;
     int gelesen = 0;
-    a.f.jetzt = [&gelesen] {
-        ++gelesen;
-        return QDateTime(QDate(1999, 12, 31), QTime(23, 59, gelesen));
-    };
-    a.f.Txt.setzeText(QStringLiteral("sE sE jA"));
-    a.schritt();
-    EXPECT_EQ(a.f.Arbeitstext, QStringLiteral("01 02 99"));
-    EXPECT_EQ(a.f.Txt.text(), QStringLiteral("sE sE jA"));
-    EXPECT_EQ(gelesen, 3);
-}
+    t.f.jetzt = [&gelesen] { return QDateTime(QDate(1999, 12, 31), QTime(23, 59, ++gelesen)); };
+    t.f.Txt.setzeText("sE sE jA");
+    t.schritt();
+    EXPECT_EQ(t.f.Arbeitstext, "01 02 99");
+    EXPECT_EQ(t.f.Txt.text(), "sE sE jA");
 
-TEST(Platzhalter, DatumUndZeitWerdenAnBeideTexteAngehängt) {
-    TextAufbau a;
-    a.f.Txt.setzeText(QString());
-    a.f.DatumSetzen.klick();
-    EXPECT_EQ(a.f.Txt.text(), QStringLiteral("tA.mO.20jA"));
-    EXPECT_EQ(a.f.Txt2.text(), QStringLiteral("WECHSELTEXTtA.mO.20jA"));
-    a.f.ZeitSetzen.klick();
-    EXPECT_EQ(a.f.Txt.text(), QStringLiteral("tA.mO.20jAsT:mI:sE"));
-    a.f.Txt.setzeText(QStringLiteral("tA.mO.20jA"));
-    a.schritt();
-    EXPECT_EQ(a.f.Arbeitstext, QStringLiteral("09.04.2031"));
+    t.f.Txt.setzeText(QString());
+    t.f.DatumSetzen.klick();
+    t.f.ZeitSetzen.klick();
+    EXPECT_EQ(t.f.Txt.text(), "tA.mO.20jAsT:mI:sE");
+    EXPECT_EQ(t.f.Txt2.text(), "WECHSELTEXTtA.mO.20jAsT:mI:sE");
 }
 
 TEST(Wechseltext, UngeradeLaufpositionZeigtDenWechseltext) {
-    TextAufbau a;
-    a.f.Wechseltext.setzeWert(1);
-    QStringList gezeigt;
-    for (int i = 0; i < 4; ++i) {
-        a.schritt();
-        gezeigt << a.f.Arbeitstext;
+    TextFenster t;
+    t.f.Wechseltext.setzeWert(1);
+    // The frame's Laufposition (after the step), rounded half to even, decides.
+    const struct {
+        double vorher, schritt;
+        const char* text;
+    } fälle[] = {{0, 1, "WECHSELTEXT"}, {1, 1, "LAUFTEXT"},   {0, 2, "LAUFTEXT"},     {1, 2, "WECHSELTEXT"},
+                 {2.5, 0, "LAUFTEXT"},  {3.5, 0, "LAUFTEXT"}, {1.4, 0, "WECHSELTEXT"}};
+    for (const auto& fall : fälle) {
+        t.f.Laufposition = fall.vorher;
+        t.f.Schrittweite = fall.schritt;
+        t.schritt();
+        EXPECT_EQ(t.f.Arbeitstext, fall.text) << fall.vorher << " + " << fall.schritt;
     }
-    EXPECT_EQ(gezeigt, (QStringList{"WECHSELTEXT", "LAUFTEXT", "WECHSELTEXT", "LAUFTEXT"}));
-
-    a.f.Laufposition = 0;
-    a.f.Schrittweite = 2;
-    for (int i = 0; i < 4; ++i) {
-        a.schritt();
-        EXPECT_EQ(a.f.Arbeitstext, QStringLiteral("LAUFTEXT"));
-    }
-    // Rounded half to even: 2.5 counts as 2, 3.5 as 4, 1.4 as 1.
-    for (const double lp : {2.5, 3.5}) {
-        a.f.Laufposition = lp;
-        a.f.Schrittweite = 0;
-        a.schritt();
-        EXPECT_EQ(a.f.Arbeitstext, QStringLiteral("LAUFTEXT")) << lp;
-    }
-    a.f.Laufposition = 1.4;
-    a.schritt();
-    EXPECT_EQ(a.f.Arbeitstext, QStringLiteral("WECHSELTEXT"));
-    // Only a plain check counts (a greyed box does not).
-    a.f.Wechseltext.setzeWert(2);
-    a.schritt();
-    EXPECT_EQ(a.f.Arbeitstext, QStringLiteral("LAUFTEXT"));
+    t.f.Wechseltext.setzeWert(2); // greyed is not checked
+    t.schritt();
+    EXPECT_EQ(t.f.Arbeitstext, "LAUFTEXT");
 }
 
 TEST(Textdatei, ErsteZeileWirdJedenSchrittNeuGelesen) {
-    Ordner o;
-    TextAufbau a;
-    o.datei(QStringLiteral("nachricht.txt"), QByteArray("Gr\xfc\xdf"
-                                                        "e sT\rzweite\r\n"));
-    a.f.DateiBenutzen.setzeToolTip(QStringLiteral("nachricht.txt"));
-    a.schritt();
-    EXPECT_EQ(a.f.Txt.text(), QStringLiteral("Grüße sT"));
-    EXPECT_EQ(a.f.Arbeitstext, QStringLiteral("Grüße 07"));
-    o.datei(QStringLiteral("nachricht.txt"), QByteArray("neu\nalt"));
-    a.schritt();
-    EXPECT_EQ(a.f.Txt.text(), QStringLiteral("neu"));
-    // An empty first line empties the text; a file of 0 bytes or none at all changes nothing.
-    o.datei(QStringLiteral("nachricht.txt"), QByteArray("\r\nmehr"));
-    a.schritt();
-    EXPECT_EQ(a.f.Txt.text(), QString());
-    a.f.Txt.setzeText(QStringLiteral("bleibt"));
-    o.datei(QStringLiteral("nachricht.txt"), QByteArray());
-    a.schritt();
-    EXPECT_EQ(a.f.Txt.text(), QStringLiteral("bleibt"));
-    ASSERT_TRUE(QFile::remove(QStringLiteral("nachricht.txt")));
-    a.schritt();
-    EXPECT_EQ(a.f.Arbeitstext, QStringLiteral("bleibt"));
-}
+    TestOrdner o;
+    TextFenster t;
+    t.f.DateiBenutzen.setzeToolTip("nachricht.txt");
+    // Windows-1252, CR or LF ends the line, the box keeps its placeholders; 0 bytes change
+    // nothing, an empty first line empties the text.
+    const struct {
+        QByteArray inhalt;
+        const char *txt, *gezeigt; // what the text box then holds, and the frame shows
+    } fälle[] = {{"Gr\374\337e sT\rzweite\r\n", "Grüße sT", "Grüße 12"},
+                 {"", "Grüße sT", "Grüße 12"},
+                 {"neu\nalt", "neu", "neu"},
+                 {"\r\nmehr", "", ""}};
+    for (const auto& fall : fälle) {
+        schreib("nachricht.txt", fall.inhalt);
+        t.schritt();
+        EXPECT_EQ(t.f.Txt.text(), fall.txt) << fall.inhalt.constData();
+        EXPECT_EQ(t.f.Arbeitstext, fall.gezeigt) << fall.inhalt.constData();
+    }
+    ASSERT_TRUE(QFile::remove("nachricht.txt"));
+    t.f.Txt.setzeText("bleibt");
+    t.schritt();
+    EXPECT_EQ(t.f.Arbeitstext, "bleibt");
 
-TEST(Textdatei, EinTippMitHierIstNieEinDateiname) {
-    Ordner o;
-    TextAufbau a;
-    o.datei(QStringLiteral("Hier stand etwas"), QByteArray("aus der Datei"));
-    a.f.DateiBenutzen.setzeToolTip(QStringLiteral("Hier stand etwas"));
-    a.schritt();
-    EXPECT_EQ(a.f.Txt.text(), QStringLiteral("LAUFTEXT"));
-    // A click into the text removes any link.
-    a.f.DateiBenutzen.setzeToolTip(QStringLiteral("x.txt"));
-    a.f.Start.setzeWert(1);
-    a.f.Txt.Click.auslösen();
-    EXPECT_EQ(a.f.DateiBenutzen.toolTip(), kDateiBenutzenTipp);
-    EXPECT_EQ(a.f.Start.wert(), 0);
-    a.f.Start.setzeWert(1);
-    a.f.Txt2.Click.auslösen();
-    EXPECT_EQ(a.f.Start.wert(), 0);
-}
-
-TEST(Textdatei, LangeZeileWirdBegrenzt) {
-    Ordner o;
-    o.datei(QStringLiteral("lang.txt"), QByteArray(kLängsteZeile + 100, 'a') + "\r\nb");
-    const auto zeile = ersteZeileLesen(QStringLiteral("lang.txt"));
+    schreib("lang.txt", QByteArray(kLängsteZeile + 100, 'a') + "\r\nb");
+    const auto zeile = ersteZeileLesen("lang.txt");
     ASSERT_TRUE(zeile);
     EXPECT_EQ(zeile->size(), kLängsteZeile);
 }
 
-TEST(Textdatei, DateiKnopfSchaltetZwischenAllenDateienUndBildern) {
-    Ordner o;
-    TextAufbau a;
-    o.datei(QStringLiteral("a.txt"), "x");
-    o.datei(QStringLiteral("b.JPG"), "x");
-    a.f.DateiBenutzen.klick();
-    EXPECT_EQ(a.f.AniFiles.muster(), QStringLiteral("*"));
-    EXPECT_EQ(a.f.AniFiles.dateien(), (QStringList{"a.txt", "b.JPG"}));
-    a.f.DateiBenutzen.klick();
-    EXPECT_EQ(a.f.AniFiles.muster(), QStringLiteral("*.jpg;*.gif;*.bmp;*.ico;*.avi"));
-    EXPECT_EQ(a.f.AniFiles.dateien(), (QStringList{"b.JPG"}));
+TEST(Textdatei, EinTippMitHierIstNieEinDateinameKlicksLösenDieVerknüpfung) {
+    TestOrdner o;
+    TextFenster t;
+    schreib("Hier stand etwas", "aus der Datei");
+    t.f.DateiBenutzen.setzeToolTip("Hier stand etwas");
+    t.schritt();
+    EXPECT_EQ(t.f.Txt.text(), "LAUFTEXT");
+
+    t.f.DateiBenutzen.setzeToolTip("x.txt");
+    t.f.Start.setzeWert(1);
+    t.f.Txt.Click.auslösen();
+    EXPECT_EQ(t.f.DateiBenutzen.toolTip(), kDateiBenutzenTipp);
+    EXPECT_EQ(t.f.Start.wert(), 0);
+    t.f.Start.setzeWert(1);
+    t.f.Txt2.Click.auslösen();
+    EXPECT_EQ(t.f.Start.wert(), 0);
+    // The file button switches the file list between all files and pictures.
+    t.f.DateiBenutzen.klick();
+    EXPECT_EQ(t.f.AniFiles.muster(), "*");
+    t.f.DateiBenutzen.klick();
+    EXPECT_EQ(t.f.AniFiles.muster(), "*.jpg;*.gif;*.bmp;*.ico;*.avi");
 }
