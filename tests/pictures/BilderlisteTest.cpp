@@ -1,204 +1,143 @@
 #include "Bilderliste.h"
 #include "BildWeg.h"
-#include "SkriptDialoge.h"
-#include "TestFenster.h"
-#include <QFile>
+#include "TestHilfen.h"
 #include <QProcess>
 #include <gtest/gtest.h>
 
 using namespace glanzzug;
-using glanzzug::test::einfarbig;
-using glanzzug::test::SkriptDialoge;
-using glanzzug::test::TestFenster;
-using glanzzug::test::TestOrdner;
+using namespace glanzzug::test;
 
 namespace {
-// A folder with three pictures and a text file, and a window listing them.
+// A folder with three pictures and a text file, a window listing them, Start set.
 struct Liste {
     TestOrdner ordner;
-    SkriptDialoge dialoge;
     TestFenster t;
+    SkriptDialoge& dialoge = t.dialoge;
     Liste() {
-        for (const char* n : {"a.bmp", "b.gif", "C.bmp"}) {
-            QFile d(QString::fromUtf8(n));
-            EXPECT_TRUE(d.open(QIODevice::WriteOnly));
-        }
+        schreib(QStringLiteral("b.gif"), {});
+        schreib(QStringLiteral("C.bmp"), {});
+        schreib(QStringLiteral("notiz.txt"), "Erste Zeile\r\nzweite\r\n");
         EXPECT_TRUE(einfarbig(4, 4, RGB(255, 0, 0)).save(QStringLiteral("a.bmp")));
-        QFile text(QStringLiteral("notiz.txt"));
-        EXPECT_TRUE(text.open(QIODevice::WriteOnly));
-        text.write("Erste Zeile\r\nzweite\r\n");
-        text.close();
-        t.f.dialoge = &dialoge;
         t.f.AniFiles.aktualisieren();
         t.f.Start.setzeWert(1);
     }
-    void füllen(const QStringList& namen) { t.f.AniLi.setzeEinträge(namen); }
     QStringList liste() const { return t.f.AniLi.einträge(); }
+    void klick(Knopf Fenster::*knopf, int datei = -1, int eintrag = -1) {
+        if (datei >= 0) t.f.AniFiles.setzeListIndex(datei);
+        if (eintrag >= 0) t.f.AniLi.setzeListIndex(eintrag);
+        (t.f.*knopf).klick();
+    }
 };
 } // namespace
 
-TEST(Bilderliste, EinfügenAmEndeOderVorDerAuswahl) {
+TEST(Bilderliste, EinfügenUndEntfernenAnDerAuswahlOderAmEnde) {
     Liste l;
     ASSERT_EQ(l.t.f.AniFiles.dateien(), (QStringList{"a.bmp", "b.gif", "C.bmp"}));
-    l.füllen({"x", "y", "z"});
-    l.t.f.BildEinfügen.klick(); // nothing selected in AniFiles: nothing but Start cleared
-    EXPECT_EQ(l.liste(), (QStringList{"x", "y", "z"}));
+    l.klick(&Fenster::BildLöschen); // empty list: nothing but Start cleared
     EXPECT_EQ(l.t.f.Start.wert(), 0);
-
-    l.t.f.AniFiles.setzeListIndex(1);
-    l.t.f.BildEinfügen.klick(); // nothing selected in AniLi: appended
+    l.t.f.AniLi.setzeEinträge({"x", "y", "z"});
+    l.klick(&Fenster::BildEinfügen); // no file selected: nothing
+    EXPECT_EQ(l.liste(), (QStringList{"x", "y", "z"}));
+    l.klick(&Fenster::BildEinfügen, 1); // no entry selected: appended
     EXPECT_EQ(l.liste(), (QStringList{"x", "y", "z", "b.gif"}));
-    l.t.f.AniLi.setzeListIndex(2);
-    l.t.f.AniFiles.setzeListIndex(2);
-    l.t.f.BildEinfügen.klick(); // at index 2, "z" moves down
+    l.klick(&Fenster::BildEinfügen, 2, 2); // before entry 2
     EXPECT_EQ(l.liste(), (QStringList{"x", "y", "C.bmp", "z", "b.gif"}));
-}
-
-TEST(Bilderliste, EntfernenDieAuswahlOderDasLetzte) {
-    Liste l;
-    l.t.f.BildLöschen.klick(); // empty list: nothing
-    EXPECT_TRUE(l.liste().isEmpty());
-    EXPECT_EQ(l.t.f.Start.wert(), 0);
-    l.füllen({"x", "y", "z", "y"});
-    l.t.f.BildLöschen.klick();
+    l.t.f.AniLi.setzeEinträge({"x", "y", "z", "y"});
+    l.klick(&Fenster::BildLöschen); // no entry selected: the last
     EXPECT_EQ(l.liste(), (QStringList{"x", "y", "z"}));
-    l.t.f.AniLi.setzeListIndex(1);
-    l.t.f.BildLöschen.klick();
+    l.klick(&Fenster::BildLöschen, -1, 1);
     EXPECT_EQ(l.liste(), (QStringList{"x", "z"}));
 }
 
 TEST(Bilderliste, AlleEinfügenUndAlleEntfernenFragenErst) {
     Liste l;
-    l.füllen({"x"});
-    l.dialoge.antworten = {false};
-    l.t.f.AlleBilderEinfügen.klick();
+    l.t.f.AniLi.setzeEinträge({"x"});
+    l.dialoge.antworten = {false, true};
+    l.klick(&Fenster::AlleBilderEinfügen);
     EXPECT_EQ(l.liste(), QStringList{"x"});
     EXPECT_EQ(l.t.f.Start.wert(), 1); // "No" leaves Start as it was
-    EXPECT_EQ(l.dialoge.fragen, QStringList{"Alle Bilder in die Bilder-Liste einfügen ?"});
-    EXPECT_EQ(l.dialoge.symbole.back(), Dialoge::Symbol::Frage);
-
-    l.dialoge.antworten = {true};
-    l.t.f.AlleBilderEinfügen.klick();
+    l.klick(&Fenster::AlleBilderEinfügen);
     EXPECT_EQ(l.liste(), (QStringList{"x", "a.bmp", "b.gif", "C.bmp"}));
     EXPECT_EQ(l.t.f.Start.wert(), 0);
+    EXPECT_EQ(l.dialoge.fragen.back(), QStringLiteral("Alle Bilder in die Bilder-Liste einfügen ?"));
+    EXPECT_EQ(l.dialoge.symbole.back(), Dialoge::Symbol::Frage);
 
-    l.t.f.Start.setzeWert(1);
     l.dialoge.antworten = {false, true};
-    l.t.f.AlleBilderEntfernen.klick();
+    l.klick(&Fenster::AlleBilderEntfernen);
     EXPECT_EQ(l.liste().size(), 4);
-    l.t.f.AlleBilderEntfernen.klick();
+    l.klick(&Fenster::AlleBilderEntfernen);
     EXPECT_TRUE(l.liste().isEmpty());
     EXPECT_EQ(l.dialoge.fragen.back(), QStringLiteral("Bilder-Liste Löschen ?"));
     EXPECT_EQ(l.dialoge.symbole.back(), Dialoge::Symbol::Kritisch);
-    EXPECT_EQ(l.t.f.Start.wert(), 1);
 
-    // An empty folder asks nothing.
-    TestOrdner leer;
+    TestOrdner leer; // an empty folder asks nothing
     l.t.f.AniFiles.aktualisieren();
-    l.t.f.AlleBilderEinfügen.klick();
+    l.klick(&Fenster::AlleBilderEinfügen);
     EXPECT_EQ(l.dialoge.fragen.size(), 4);
 }
 
 TEST(Bilderliste, KlickInDieDateienZeigtOderVerknüpftText) {
     Liste l;
-    l.t.f.Start.setzeWert(0);
     l.t.f.AniFiles.setzeListIndex(0);
-    EXPECT_EQ(l.t.f.Arbeitstext, QStringLiteral("a.bmp"));
     EXPECT_EQ(l.t.f.Pic.punkt(3, 3), RGB(255, 0, 0));
-
     l.t.f.AniFiles.setzeMuster(QStringLiteral("*"));
-    l.t.f.Pic.leeren();
-    l.t.f.Pic.entferneHintergrundBild();
-    l.t.f.AniFiles.setzeListIndex(l.t.f.AniFiles.dateien().indexOf(QStringLiteral("notiz.txt")));
+    l.t.f.AniFiles.setzeListIndex(int(l.t.f.AniFiles.dateien().indexOf(QStringLiteral("notiz.txt"))));
     EXPECT_EQ(l.t.f.DateiBenutzen.toolTip(), QStringLiteral("notiz.txt"));
     EXPECT_EQ(l.t.f.Txt.text(), QStringLiteral("Erste Zeile"));
-    EXPECT_EQ(l.t.f.Pic.punkt(3, 3), 0);
 }
 
 TEST(BildWeg, FragtUndLöschtNurImOrdner) {
     Liste l;
-    l.füllen({"b.gif"});
-    l.t.f.BildWeg.klick(); // nothing selected: no question
+    l.t.f.AniLi.setzeEinträge({"b.gif"});
+    l.klick(&Fenster::BildWeg); // nothing selected: no question
     EXPECT_TRUE(l.dialoge.fragen.isEmpty());
-
-    l.t.f.AniFiles.setzeListIndex(1);
-    l.dialoge.antworten = {false};
-    l.t.f.BildWeg.klick();
+    l.dialoge.antworten = {false, true};
+    l.klick(&Fenster::BildWeg, 1);
     EXPECT_EQ(l.dialoge.fragen, QStringList{"Wollen Sie das Bild b.gif unwiederbringlich löschen?"});
     EXPECT_EQ(l.dialoge.symbole.back(), Dialoge::Symbol::Kritisch);
     EXPECT_TRUE(QFile::exists(QStringLiteral("b.gif")));
-
-    l.t.f.AniFiles.setzeListIndex(1);
-    l.dialoge.antworten = {true};
-    l.t.f.BildWeg.klick();
+    l.klick(&Fenster::BildWeg, 1);
     EXPECT_FALSE(QFile::exists(QStringLiteral("b.gif")));
     EXPECT_EQ(l.t.f.AniFiles.dateien(), (QStringList{"a.bmp", "C.bmp"}));
     EXPECT_EQ(l.liste(), QStringList{"b.gif"}); // the picture list keeps the name
     EXPECT_TRUE(l.dialoge.hinweise.isEmpty());
-}
 
-TEST(BildWeg, NamenAußerhalbUndVerknüpfungen) {
-    Liste l;
-    QDir().mkdir(QStringLiteral("unter"));
-    QFile::copy(QStringLiteral("a.bmp"), QStringLiteral("unter/z.bmp"));
-    EXPECT_FALSE(LöschbarImOrdner(QStringLiteral("../a.bmp")));
-    EXPECT_FALSE(LöschbarImOrdner(QStringLiteral("unter/z.bmp")));
-    EXPECT_FALSE(LöschbarImOrdner(QStringLiteral("unter")));
-    EXPECT_FALSE(LöschbarImOrdner(QStringLiteral("..")));
-    EXPECT_FALSE(LöschbarImOrdner(QStringLiteral("fehlt.bmp")));
-    EXPECT_FALSE(ImOrdnerLöschen(QStringLiteral("unter/z.bmp")));
-    EXPECT_TRUE(QFile::exists(QStringLiteral("unter/z.bmp")));
-
+    // Nothing outside the folder, no folder, nothing missing.
+    QDir().mkpath(QStringLiteral("unter/tief"));
+    QFile::copy(QStringLiteral("a.bmp"), QStringLiteral("unter/tief/y.bmp"));
+    QDir::setCurrent(QStringLiteral("unter")); // "../a.bmp" is the picture above
+    for (const char* name : {"../a.bmp", "tief/y.bmp", "tief", "..", ".", "fehlt.bmp", ""}) {
+        EXPECT_FALSE(ImOrdnerLöschen(QString::fromUtf8(name))) << name;
+    }
+    EXPECT_TRUE(QFile::exists(QStringLiteral("../a.bmp")));
+    EXPECT_TRUE(QFile::exists(QStringLiteral("tief/y.bmp")));
     // A link in the folder goes; what it points to stays.
-    ASSERT_TRUE(QFile::link(QStringLiteral("unter/z.bmp"), QStringLiteral("link.bmp")));
-    l.t.f.AniFiles.aktualisieren();
-    l.t.f.AniFiles.setzeListIndex(l.t.f.AniFiles.dateien().indexOf(QStringLiteral("link.bmp")));
-    l.dialoge.antworten = {true};
-    l.t.f.BildWeg.klick();
+    ASSERT_TRUE(QFile::link(QStringLiteral("tief/y.bmp"), QStringLiteral("link.bmp")));
+    EXPECT_TRUE(ImOrdnerLöschen(QStringLiteral("link.bmp")));
     EXPECT_FALSE(QFileInfo(QStringLiteral("link.bmp")).isSymLink());
-    EXPECT_TRUE(QFile::exists(QStringLiteral("unter/z.bmp")));
+    EXPECT_TRUE(QFile::exists(QStringLiteral("tief/y.bmp")));
 }
 
-TEST(BildWeg, FehlschlagWirdGemeldetUndDasProgrammLäuftWeiter) {
+TEST(BildWeg, FehlschlagWirdGemeldet) {
     Liste l;
-    l.t.f.AniFiles.setzeListIndex(0);
-    QFile::remove(QStringLiteral("a.bmp")); // gone meanwhile
+    QFile::remove(QStringLiteral("a.bmp")); // gone since the list was read: refused before asking
     l.dialoge.antworten = {true};
-    l.t.f.BildWeg.klick();
-    // The stale name is refused before asking; the list is as it was.
+    l.klick(&Fenster::BildWeg, 0);
     EXPECT_TRUE(l.dialoge.fragen.isEmpty());
 
     // A file that cannot be deleted: immutable where the file system allows it (root
     // ignores folder permissions), else in a folder without write permission.
-    QDir().mkdir(QStringLiteral("fest"));
-    QFile::copy(QStringLiteral("C.bmp"), QStringLiteral("fest/d.bmp"));
-    const bool unveränderlich = QProcess::execute(QStringLiteral("chattr"),
-                                                  {QStringLiteral("+i"), QStringLiteral("fest/d.bmp")}) == 0;
-    if (!unveränderlich) QFile::setPermissions(QStringLiteral("fest"), QFile::ReadOwner | QFile::ExeOwner);
-    const QString vorher = QDir::currentPath();
-    QDir::setCurrent(QStringLiteral("fest"));
-    l.t.f.AniFiles.aktualisieren();
-    l.t.f.AniFiles.setzeListIndex(0);
-    l.dialoge.antworten = {true};
-    l.t.f.BildWeg.klick();
-    const bool gelöscht = !QFile::exists(QStringLiteral("d.bmp"));
-    const QStringList gelistet = l.t.f.AniFiles.dateien();
-    QDir::setCurrent(vorher);
-    if (unveränderlich)
-        QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), QStringLiteral("fest/d.bmp")});
-    else
-        QFile::setPermissions(QStringLiteral("fest"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const auto schützen = [](bool an) {
+        if (QProcess::execute(QStringLiteral("chattr"), {an ? "+i" : "-i", QStringLiteral("C.bmp")}) != 0)
+            QFile::setPermissions(QStringLiteral("."), QFile::ReadOwner | QFile::ExeOwner |
+                                                           (an ? QFile::Permissions() : QFile::WriteOwner));
+    };
+    schützen(true);
+    l.klick(&Fenster::BildWeg, 2);
+    const bool gelöscht = !QFile::exists(QStringLiteral("C.bmp"));
+    schützen(false);
     if (gelöscht) GTEST_SKIP() << "no way to protect a file here";
-    EXPECT_EQ(l.dialoge.hinweise, QStringList{"Das Bild d.bmp konnte nicht gelöscht werden."});
-    EXPECT_EQ(gelistet, QStringList{"d.bmp"});
-}
-
-TEST(BilderAnpassen, BildGrößeFolgtDemSchalter) {
-    TestFenster t(42, 7);
-    t.f.BilderAnpassen.setzeWert(1);
-    EXPECT_EQ(t.f.Bild.breite(), 120);
-    EXPECT_EQ(t.f.Bild.höhe(), 120);
-    t.f.BilderAnpassen.setzeWert(0);
-    EXPECT_EQ(t.f.Bild.breite(), 42);
-    EXPECT_EQ(t.f.Bild.höhe(), 7);
+    EXPECT_EQ(l.dialoge.fragen, QStringList{"Wollen Sie das Bild C.bmp unwiederbringlich löschen?"});
+    EXPECT_EQ(l.dialoge.hinweise, QStringList{"Das Bild C.bmp konnte nicht gelöscht werden."});
+    EXPECT_EQ(l.t.f.AniFiles.dateien(), (QStringList{"b.gif", "C.bmp"}));
 }
