@@ -1,9 +1,9 @@
 #include "Bindung.h"
 #include "Beschriftung.h"
 #include "DateiListe.h"
+#include "Knopf.h"
 #include "KombiFeld.h"
 #include "KontrollFeld.h"
-#include "Knopf.h"
 #include "ListenFeld.h"
 #include "OptionsFeld.h"
 #include "Rahmen.h"
@@ -99,7 +99,9 @@ void binde(QCheckBox* w, KontrollFeld& m) {
     bindeAllgemein(w, m);
     beiAnzeige(m, w, [&m](QCheckBox* w) {
         w->setText(m.beschriftung());
-        const auto zustand = m.wert() == 0 ? Qt::Unchecked : m.wert() == 1 ? Qt::Checked : Qt::PartiallyChecked;
+        const auto zustand = m.wert() == 0   ? Qt::Unchecked
+                             : m.wert() == 1 ? Qt::Checked
+                                             : Qt::PartiallyChecked;
         if (w->checkState() != zustand) {
             w->setTristate(m.wert() == 2);
             w->setCheckState(zustand);
@@ -153,8 +155,10 @@ void binde(QListWidget* w, ListenFeld& m) {
     QObject::connect(w, &QListWidget::itemClicked, w, [w, &m](QListWidgetItem* it) {
         const int i = w->row(it);
         // Clicking the selected entry again raises Click as well.
-        if (i == m.listIndex()) m.Click.auslösen();
-        else m.setzeListIndex(i);
+        if (i == m.listIndex())
+            m.Click.auslösen();
+        else
+            m.setzeListIndex(i);
     });
 }
 
@@ -166,8 +170,10 @@ void binde(QListWidget* w, DateiListe& m) {
     });
     QObject::connect(w, &QListWidget::itemClicked, w, [w, &m](QListWidgetItem* it) {
         const int i = w->row(it);
-        if (i == m.listIndex()) m.Click.auslösen();
-        else m.setzeListIndex(i);
+        if (i == m.listIndex())
+            m.Click.auslösen();
+        else
+            m.setzeListIndex(i);
     });
 }
 
@@ -231,6 +237,13 @@ void binde(QPushButton* w, Knopf& m) {
         w->setStyleSheet(farbStil("QPushButton", m.hintergrund()));
     });
     QObject::connect(w, &QPushButton::clicked, w, [&m] { m.klick(); });
+}
+
+QPushButton* neuerKnopf(Knopf& m, QWidget* eltern, const QString& name) {
+    auto* b = new QPushButton(eltern);
+    if (!name.isEmpty()) b->setObjectName(name);
+    binde(b, m);
+    return b;
 }
 
 void binde(QGroupBox* w, Rahmen& m) {

@@ -38,6 +38,8 @@ void binde(QScrollBar* w, Rollbalken& m);
 void binde(QLabel* w, Beschriftung& m);
 void binde(QPushButton* w, Knopf& m);
 void binde(QGroupBox* w, Rahmen& m);
+// A new push button bound to its model; the object name (for tests) is optional.
+QPushButton* neuerKnopf(Knopf& m, QWidget* eltern, const QString& name = QString());
 // Tool tip, visibility and enabled state, for any widget.
 void bindeAllgemein(QWidget* w, Element& m);
 

@@ -15,12 +15,6 @@
 namespace glanzzug {
 
 namespace {
-QPushButton* knopf(Knopf& m, QWidget* eltern) {
-    auto* b = new QPushButton(eltern);
-    binde(b, m);
-    return b;
-}
-
 // Room for the preview in screen pixels; a larger picture scrolls.
 constexpr int kVorschauFläche = 240;
 
@@ -57,11 +51,11 @@ QWidget* baueBilder(Fenster& f, QWidget* eltern) {
     binde(dateien, f.AniFiles);
     raster->addWidget(dateien, 1, 0, 4, 1);
 
-    auto* einfügen = knopf(f.BildEinfügen, w);
-    auto* alleEinfügen = knopf(f.AlleBilderEinfügen, w);
-    auto* entfernen = knopf(f.BildLöschen, w);
-    auto* alleEntfernen = knopf(f.AlleBilderEntfernen, w);
-    auto* weg = knopf(f.BildWeg, w);
+    auto* einfügen = neuerKnopf(f.BildEinfügen, w);
+    auto* alleEinfügen = neuerKnopf(f.AlleBilderEinfügen, w);
+    auto* entfernen = neuerKnopf(f.BildLöschen, w);
+    auto* alleEntfernen = neuerKnopf(f.AlleBilderEntfernen, w);
+    auto* weg = neuerKnopf(f.BildWeg, w);
     weg->setIcon(w->style()->standardIcon(QStyle::SP_TrashIcon));
     raster->addWidget(einfügen, 1, 1);
     raster->addWidget(alleEinfügen, 1, 2);

@@ -16,12 +16,6 @@
 namespace glanzzug {
 
 namespace {
-QPushButton* knopf(Knopf& m, const QString& name, QWidget* eltern) {
-    auto* b = new QPushButton(eltern);
-    b->setObjectName(name);
-    binde(b, m);
-    return b;
-}
 
 const QString kErklärung = QStringLiteral(
     "Im Standartmodus stehen alle Module nebeneinander. Sie bilden so ein Laufschrift-Feld. Durch ziehen mit "
@@ -42,19 +36,20 @@ QWidget* baueSteuerung(Fenster& f, QWidget* eltern) {
                                        "Transparent oder Sichtbar machen."));
     auto* reihe = new QHBoxLayout(präsenz);
     for (int i = 0; i < 6; ++i) {
-        auto* b = knopf(f.ModulSichtbar[std::size_t(i)], QStringLiteral("ModulSichtbar%1").arg(i), präsenz);
+        auto* b =
+            neuerKnopf(f.ModulSichtbar[std::size_t(i)], präsenz, QStringLiteral("ModulSichtbar%1").arg(i));
         b->setFixedSize(30, 30);
         reihe->addWidget(b);
     }
     spalte->addWidget(präsenz);
 
-    spalte->addWidget(knopf(f.MatrixStandart, QStringLiteral("MatrixStandart"), w));
+    spalte->addWidget(neuerKnopf(f.MatrixStandart, w, QStringLiteral("MatrixStandart")));
 
     auto* größe = new QGroupBox(QStringLiteral("Displaygröße ="), w);
     auto* größeSpalte = new QVBoxLayout(größe);
-    größeSpalte->addWidget(knopf(f.Maximum, QStringLiteral("Maximum"), größe));
-    größeSpalte->addWidget(knopf(f.Bildergröße, QStringLiteral("Bildergröße"), größe));
-    größeSpalte->addWidget(knopf(f.Modulgröße, QStringLiteral("Modulgröße"), größe));
+    größeSpalte->addWidget(neuerKnopf(f.Maximum, größe, QStringLiteral("Maximum")));
+    größeSpalte->addWidget(neuerKnopf(f.Bildergröße, größe, QStringLiteral("Bildergröße")));
+    größeSpalte->addWidget(neuerKnopf(f.Modulgröße, größe, QStringLiteral("Modulgröße")));
     spalte->addWidget(größe);
 
     auto* erklärung = new QLabel(kErklärung, w);
@@ -63,7 +58,7 @@ QWidget* baueSteuerung(Fenster& f, QWidget* eltern) {
     spalte->addWidget(erklärung);
     spalte->addStretch(1);
 
-    spalte->addWidget(knopf(f.MatrixSchließen, QStringLiteral("MatrixSchließen"), w));
+    spalte->addWidget(neuerKnopf(f.MatrixSchließen, w, QStringLiteral("MatrixSchließen")));
     return w;
 }
 } // namespace

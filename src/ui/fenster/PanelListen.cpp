@@ -11,14 +11,6 @@
 
 namespace glanzzug {
 
-namespace {
-QPushButton* knopf(Knopf& m, QWidget* eltern) {
-    auto* b = new QPushButton(eltern);
-    binde(b, m);
-    return b;
-}
-} // namespace
-
 QWidget* baueListen(Fenster& f, QWidget* eltern) {
     auto* w = new QWidget(eltern);
     auto* spalte = new QVBoxLayout(w);
@@ -30,8 +22,8 @@ QWidget* baueListen(Fenster& f, QWidget* eltern) {
     alleLS->setObjectName(QStringLiteral("AlleLS"));
     binde(alleLS, f.AlleLS);
     n->addWidget(alleLS, 0, 0, 1, 2);
-    n->addWidget(knopf(f.LaufschriftSpeichern, name), 1, 0);
-    n->addWidget(knopf(f.LSlöschen, name), 1, 1);
+    n->addWidget(neuerKnopf(f.LaufschriftSpeichern, name), 1, 0);
+    n->addWidget(neuerKnopf(f.LSlöschen, name), 1, 1);
     spalte->addWidget(name);
 
     auto* liste = new QGroupBox(QStringLiteral("      Lauflistenname"), w);
@@ -40,14 +32,14 @@ QWidget* baueListen(Fenster& f, QWidget* eltern) {
     alleLL->setObjectName(QStringLiteral("AlleLL"));
     binde(alleLL, f.AlleLL);
     l->addWidget(alleLL, 0, 0, 1, 2);
-    l->addWidget(knopf(f.LaufListeSpeichern, liste), 1, 0);
-    l->addWidget(knopf(f.LLlöschen, liste), 1, 1);
+    l->addWidget(neuerKnopf(f.LaufListeSpeichern, liste), 1, 0);
+    l->addWidget(neuerKnopf(f.LLlöschen, liste), 1, 1);
     auto* laufListe = new QListWidget(liste);
     laufListe->setObjectName(QStringLiteral("LaufListe"));
     binde(laufListe, f.LaufListe);
     l->addWidget(laufListe, 2, 0, 1, 2);
-    l->addWidget(knopf(f.Einfügen, liste), 3, 0);
-    l->addWidget(knopf(f.Entfernen, liste), 3, 1);
+    l->addWidget(neuerKnopf(f.Einfügen, liste), 3, 0);
+    l->addWidget(neuerKnopf(f.Entfernen, liste), 3, 1);
     auto* start = new QCheckBox(liste);
     binde(start, f.Start);
     l->addWidget(start, 4, 0, 1, 2);
