@@ -1,5 +1,4 @@
 // Loading and saving presentations through the window, and the name lists.
-#include "DarstellungLaden.h"
 #include "DarstellungSpeichern.h"
 #include "LaufSchritt.h"
 #include "NamenListen.h"
@@ -11,257 +10,159 @@ using namespace glanzzug;
 using namespace glanzzug::test;
 
 namespace {
-// A started window in the current folder.
-struct Gestartet : Fensterchen {
-    Gestartet() { Form_Load(f); }
-    void laden(const QString& name) {
-        f.AlleLS.setzeText(name);
-        DarstellungLaden(f);
-    }
-    QStringList gespeichert() const { return darstellungsZeilen(DarstellungErfassen(f)); }
-};
-
-// Every setting away from its design value.
-void allesEinstellen(Fenster& f) {
-    f.PlusLöschen.setzeWert(1);
-    f.BilderAnpassen.setzeWert(1);
-    f.AusWal.wähle(6);
-    f.ZufallsFormAnzahl.setzeText(QStringLiteral("5"));
-    f.Txt.setzeText(QStringLiteral("Grüße aus Köln – 5 € #1rot"));
-    f.TextFarbe = RGB(255, 0, 0);
-    f.HintergrundFarbe = RGB(0, 0, 255);
-    f.Txt2.setzeText(QStringLiteral("Öffnungszeiten"));
-    f.WechselTextFarbe = RGB(0, 255, 255);
-    f.WechselHintergrundFarbe = RGB(255, 255, 0);
-    f.Wechseltext.setzeWert(1);
-    f.Pic.setzeSchrift({QStringLiteral("DejaVu Sans"), 8.25, true, true});
-    f.SchriftGröße = 8.25;
-    f.Schritt.setzeText(QStringLiteral("1.5"));
-    f.Schrittweite = 1.5;
-    for (int i = 0; i < 8; ++i) f.Richtung[std::size_t(i)].setzeWert((0b10101001 >> i) & 1);
-    f.VerzögerungTxt.setzeText(QStringLiteral("250"));
-    f.WartezeitTxt.setzeText(QStringLiteral("40"));
-    f.DurchläufeTxt.setzeText(QStringLiteral("3"));
-    f.VonX.setzeWert(-12);
-    f.VonY.setzeWert(200);
-    f.AniLi.setzeEinträge({QStringLiteral("a.bmp"), QString(), QStringLiteral("b.jpg")});
-    f.BisUhrText.setzeText(QStringLiteral("23:59"));
-    f.BisDatum.setzeWert(1);
-    f.BisDatumText.setzeText(QStringLiteral("31.12.99"));
+QStringList gespeichert(const Fenster& f) {
+    return darstellungsZeilen(DarstellungErfassen(f));
 }
+
+// Every key away from its design value, as the program writes it.
+const QByteArray kAlles = "+L\xF6s=1\r\nGrAn=1\r\nAuWa=6\r\nZuFZ=5\r\nText=Gr\xFC\xDF aus K\xF6ln \x80\r\n"
+                          "TeDa=fehlt.txt\r\nTeFa=255\r\nHiFa=16711680\r\nTex2=Sch\xF6n\r\nWTFa=16776960\r\n"
+                          "WHFa=65535\r\nWeTe=1\r\nFoNa=DejaVu Sans\r\nFoSi=8.25\r\nFoBo=1\r\nFoIt=1\r\n"
+                          "Pixl=1.5\r\nLaRi=169\r\nTemp=250\r\nWaZe=40\r\nAniZ=3\r\nVonX=-12\r\nVonY=200\r\n"
+                          "AniB=a.bmp//b.jpg/\r\nUhr1=1\r\nUhrT=23:59\r\nDat1=2\r\nDatT=31.12.99\r\n";
 } // namespace
 
 TEST(DarstellungLaden, JederSchlüsselKommtZurück) {
-    ImOrdner o;
-    Gestartet a;
-    allesEinstellen(a.f);
-    a.f.AlleLS.setzeText(QStringLiteral("Alles"));
-    DarstellungSpeichern(a.f);
-    const QStringList erwartet = a.gespeichert();
-    ASSERT_EQ(erwartet.size(), 28);
-    EXPECT_EQ(lies(QStringLiteral("Alles.LSL")).count("\r\n"), 28);
-
+    TestOrdner o;
+    schreib(QStringLiteral("Alles.LSL"), kAlles);
     Gestartet b;
-    const QStringList vorher = b.gespeichert();
+    const QStringList vorher = gespeichert(b.f);
     b.laden(QStringLiteral("Alles"));
-    EXPECT_EQ(b.gespeichert(), erwartet);
-    EXPECT_NE(vorher, erwartet);
-    // The controls around the variables follow as well.
-    EXPECT_EQ(b.f.Modus, 6);
-    EXPECT_EQ(b.f.FormAnzahl, 5);
-    EXPECT_EQ(b.f.ZufallsFormAnzahl.text(), QStringLiteral("5"));
-    EXPECT_EQ(b.f.TeFaLabel.vordergrund(), RGB(255, 0, 0));
-    EXPECT_EQ(b.f.Pic.vordergrund(), RGB(255, 0, 0));
-    EXPECT_EQ(b.f.TeFaLabel.hintergrund(), RGB(0, 0, 255));
-    EXPECT_EQ(b.f.Bild.hintergrund(), RGB(0, 0, 255));
-    EXPECT_EQ(b.f.WeFaLabel.vordergrund(), RGB(0, 255, 255));
-    EXPECT_EQ(b.f.WeFaLabel.hintergrund(), RGB(255, 255, 0));
-    EXPECT_EQ(b.f.Txt.schriftName(), QStringLiteral("DejaVu Sans"));
-    EXPECT_TRUE(b.f.Txt2.fett());
-    EXPECT_TRUE(b.f.Txt2.kursiv());
-    EXPECT_EQ(b.f.Pic.schrift().größe, 8.25);
-    EXPECT_EQ(b.f.T.intervall(), 250);
-    EXPECT_EQ(b.f.VonXLabel.text(), QStringLiteral("X=-12"));
-
-    // Saved again under another name, the bytes are the same.
+    for (const QString& z : gespeichert(b.f)) EXPECT_FALSE(vorher.contains(z)) << z.toStdString();
     b.f.AlleLS.setzeText(QStringLiteral("Kopie"));
     DarstellungSpeichern(b.f);
-    EXPECT_EQ(lies(QStringLiteral("Kopie.LSL")), lies(QStringLiteral("Alles.LSL")));
+    EXPECT_EQ(lies(QStringLiteral("Kopie.LSL")), kAlles);
+    // What draws and what the user sees follows the variables.
+    EXPECT_EQ(
+        std::tuple(b.f.Modus, b.f.ZufallsFormAnzahl.text(), b.f.Txt.schriftName(), b.f.VonXLabel.text()),
+        std::tuple(6, QString("5"), QString("DejaVu Sans"), QString("X=-12")));
+    EXPECT_EQ(
+        (std::vector{b.f.Pic.vordergrund(), b.f.TeFaLabel.vordergrund(), b.f.Bild.hintergrund(),
+                     b.f.TeFaLabel.hintergrund(), b.f.WeFaLabel.vordergrund(), b.f.WeFaLabel.hintergrund()}),
+        (std::vector{RGB(255, 0, 0), RGB(255, 0, 0), RGB(0, 0, 255), RGB(0, 0, 255), RGB(0, 255, 255),
+                     RGB(255, 255, 0)}));
+    EXPECT_TRUE(b.f.Txt2.fett() && b.f.Txt2.kursiv());
+
+    // A line break in a value (only a file name can hold one) is written as a blank; an
+    // empty text is the key alone.
+    b.f.DateiBenutzen.setzeToolTip(QStringLiteral("a\nAuWa=9"));
+    b.f.AniLi.setzeEinträge({QStringLiteral("x\r.bmp")});
+    b.f.Txt2.setzeText(QString());
+    const QStringList z = gespeichert(b.f);
+    EXPECT_EQ(QStringList({z[5], z[8], z[23]}), (QStringList{"TeDa=a AuWa=9", "Tex2=", "AniB=x .bmp/"}));
 }
 
 TEST(DarstellungLaden, RegelnDesLesens) {
-    ImOrdner o;
+    TestOrdner o;
     Gestartet g;
     g.f.Start.setzeWert(0);
-    schreibZeilen(QStringLiteral("R.LSL"),
-                  {"text=klein", "Text=Gross", "Quak=1", "Temp=  100 ms", "WaZe=abc", "AniZ=0100",
-                   "AniB=a.bmp//b.jpg/", "AniB=c.gif", "AniB=d.ico/e", "LaRi=20", "FoSi=8,25", "Pixl=1,5",
-                   "Tex2=", "AuWa=9", "Txt2=nie", "VonX=5"});
     g.f.Txt2.setzeText(QStringLiteral("bleibt"));
+    g.f.T.setzeAn(true);
+    std::vector<bool> zeitgeberBeimLesen;
+    g.f.Txt.Change.verbinde([&] { zeitgeberBeimLesen.push_back(g.f.T.an()); });
+    schreib(QStringLiteral("R.LSL"), "Text=Gross\r\ntext=klein\r\n+L\xD6s=1\r\nQuak=1\r\nTemp=  100 ms\r\n"
+                                     "WaZe=abc\r\nAniZ=0100\r\nAniB=a.bmp//b.jpg/\r\nAniB=c.gif\r\n"
+                                     "AniB=d.ico/e\r\nLaRi=20\r\nFoSi=8,25\r\nPixl=1,5\r\nTex2=\r\n"
+                                     "AuWa=9\r\nTxt2=nie\r\nVonX=5\r\n");
     g.laden(QStringLiteral("R"));
+    // Keys in another letter case are no keys; AuWa=9 is refused and ends the reading.
     EXPECT_EQ(g.f.Txt.text(), QStringLiteral("Gross"));
-    EXPECT_EQ(g.f.VerzögerungTxt.text(), QStringLiteral("100"));
-    EXPECT_EQ(g.f.T.intervall(), 100);
-    EXPECT_EQ(g.f.WartezeitTxt.text(), QStringLiteral("1")); // 0 is raised to 1 by its box
-    EXPECT_EQ(g.f.DurchläufeTxt.text(), QStringLiteral("100"));
-    EXPECT_EQ(g.f.AniLi.einträge(), (QStringList{"a.bmp", "", "b.jpg", "d.ico"}));
-    for (int i = 0; i < 8; ++i) EXPECT_EQ(g.f.Richtung[std::size_t(i)].wert(), i == 2 || i == 4 ? 1 : 0) << i;
-    EXPECT_EQ(g.f.SchriftGröße, 8);
-    EXPECT_EQ(g.f.Schrittweite, 1);
-    EXPECT_EQ(g.f.Txt2.text(), QStringLiteral("bleibt")); // an empty value is never applied
-    EXPECT_EQ(g.f.VonX.wert(), 0);                        // after AuWa=9 nothing is read
-    EXPECT_EQ(g.f.AusWal.auswahl(), 0);
+    EXPECT_EQ(std::tuple(g.f.PlusLöschen.wert(), g.f.AusWal.auswahl(), g.f.VonX.wert()), std::tuple(0, 0, 0));
+    EXPECT_EQ(zeitgeberBeimLesen, std::vector<bool>{false});
     EXPECT_TRUE(g.f.T.an());
+    // Timing boxes take the leading number; a wait of 0 is raised to 1 by its box.
+    EXPECT_EQ(QStringList({g.f.VerzögerungTxt.text(), g.f.WartezeitTxt.text(), g.f.DurchläufeTxt.text()}),
+              (QStringList{"100", "1", "100"}));
+    EXPECT_EQ(g.f.T.intervall(), 100);
+    EXPECT_EQ(g.f.AniLi.einträge(), (QStringList{"a.bmp", "", "b.jpg", "d.ico"}));
+    for (int i = 0; i < 8; ++i) EXPECT_EQ(g.f.Richtung[std::size_t(i)].wert(), i == 2 || i == 4) << i;
+    EXPECT_EQ(std::pair(g.f.SchriftGröße, g.f.Schrittweite), std::pair(8.0, 1.0));
+    EXPECT_EQ(g.f.Txt2.text(), QStringLiteral("bleibt")); // "Tex2=" alone is too short to apply
 
-    // Repeated keys: the last one wins; LaRi bits clear as well as set.
-    schreibZeilen(QStringLiteral("W.LSL"), {"Text=eins", "LaRi=255", "Text=zwei", "LaRi=1", "Temp=2.5"});
-    g.laden(QStringLiteral("W"));
-    EXPECT_EQ(g.f.Txt.text(), QStringLiteral("zwei"));
-    for (int i = 0; i < 8; ++i) EXPECT_EQ(g.f.Richtung[std::size_t(i)].wert(), i == 0 ? 1 : 0) << i;
-    EXPECT_EQ(g.f.T.intervall(), 2);             // 2.5 rounds to even
-    EXPECT_TRUE(g.f.AniLi.einträge().isEmpty()); // emptied as soon as the file is open
-
-    // Files edited by hand: LF alone and CR alone end lines too.
-    schreib(QStringLiteral("Lf.LSL"), "Text=mit LF\nTex2=auch\nVonY=3");
-    g.laden(QStringLiteral("Lf"));
-    EXPECT_EQ(g.f.Txt.text(), QStringLiteral("mit LF"));
-    EXPECT_EQ(g.f.Txt2.text(), QStringLiteral("auch"));
-    EXPECT_EQ(g.f.VonY.wert(), 3);
+    // Hand-edited files may end lines with CR or LF alone.
     schreib(QStringLiteral("Cr.LSL"), "Text=mit CR\rTex2=ebenso\r");
     g.laden(QStringLiteral("Cr"));
-    EXPECT_EQ(g.f.Txt.text(), QStringLiteral("mit CR"));
-    EXPECT_EQ(g.f.Txt2.text(), QStringLiteral("ebenso"));
+    EXPECT_EQ(std::pair(g.f.Txt.text(), g.f.Txt2.text()), std::pair(QString("mit CR"), QString("ebenso")));
+    EXPECT_TRUE(g.f.AniLi.einträge().isEmpty()); // emptied as soon as the file is open
+    // Repeated keys: the last one wins, LaRi bits clear as well as set; the text file named
+    // by TeDa replaces the text at once (the animation mode would not read it).
+    schreib(QStringLiteral("nachricht.txt"), "Heute frisch\nzweite Zeile\n");
+    schreib(QStringLiteral("W.LSL"),
+            "AuWa=1\nLaRi=255\nTemp=2.5\nLaRi=1\nText=eins\nTeDa=nachricht.txt\nVonY=3");
+    g.laden(QStringLiteral("W"));
+    for (int i = 0; i < 8; ++i) EXPECT_EQ(g.f.Richtung[std::size_t(i)].wert(), i == 0) << i;
+    EXPECT_EQ(g.f.T.intervall(), 2); // 2.5 rounds to even
+    EXPECT_EQ(g.f.Txt.text(), QStringLiteral("Heute frisch"));
+    EXPECT_EQ(g.f.VonY.wert(), 3);
 }
 
-TEST(DarstellungLaden, FehlendeSchlüsselBleibenUndFehlendeDateiÄndertNichts) {
-    ImOrdner o;
-    Gestartet g;
-    allesEinstellen(g.f);
-    g.f.BisDatum.setzeWert(0);
-    g.f.Start.setzeWert(0);
-    const QStringList vorher = g.gespeichert();
-
-    g.laden(QStringLiteral("gibt es nicht"));
-    EXPECT_EQ(g.gespeichert(), vorher);
-    EXPECT_EQ(g.f.AniLi.anzahl(), 3); // not emptied: the file did not open
-    EXPECT_TRUE(g.f.T.an());
-    EXPECT_EQ(g.f.T.intervall(), 250);
-
-    schreibZeilen(QStringLiteral("Nur.LSL"), {"Tex2=neu", "Text="});
-    g.laden(QStringLiteral("Nur"));
-    QStringList erwartet = vorher;
-    erwartet[8] = QStringLiteral("Tex2=neu");
-    erwartet.removeAt(23); // the picture list was emptied
-    EXPECT_EQ(g.gespeichert(), erwartet);
-    EXPECT_EQ(g.f.Txt.text(), QStringLiteral("Grüße aus Köln – 5 € #1rot"));
-}
-
-TEST(DarstellungLaden, PlusLöschenLeertDasBildAuchBeiNull) {
-    ImOrdner o;
+TEST(DarstellungLaden, FehlendeSchlüsselBleibenUndPlusLöschenLeert) {
+    TestOrdner o;
     Gestartet g;
     g.f.Start.setzeWert(0);
-    // The animation with an empty picture list draws nothing, so only loading can clear.
-    schreibZeilen(QStringLiteral("Mit.LSL"), {"+Lös=0", "AuWa=1"});
-    schreibZeilen(QStringLiteral("Ohne.LSL"), {"AuWa=1"});
+    // "+Lös=" clears the picture even at 0; the animation with no pictures draws nothing.
+    schreib(QStringLiteral("Ohne.LSL"), "AuWa=1\r\n");
+    schreib(QStringLiteral("Mit.LSL"), "+L\xF6s=0\r\nAuWa=1\r\n");
     g.f.Pic.setzePunkt(3, 2, RGB(255, 255, 255));
     g.laden(QStringLiteral("Ohne"));
     EXPECT_EQ(g.f.Pic.punkt(3, 2), RGB(255, 255, 255));
     g.laden(QStringLiteral("Mit"));
     EXPECT_EQ(g.f.Pic.punkt(3, 2), g.f.Pic.hintergrund());
-    EXPECT_EQ(g.f.PlusLöschen.wert(), 0);
-}
 
-TEST(DarstellungLaden, TextDateiKommtNachDemText) {
-    ImOrdner o;
-    Gestartet g;
-    schreib(QStringLiteral("nachricht.txt"), "Heute frisch\nzweite Zeile\n");
-    schreibZeilen(QStringLiteral("D.LSL"), {"Text=aus der Darstellung", "TeDa=nachricht.txt"});
-    g.laden(QStringLiteral("D"));
-    EXPECT_EQ(g.f.Txt.text(), QStringLiteral("Heute frisch"));
-    EXPECT_EQ(g.f.DateiBenutzen.toolTip(), QStringLiteral("nachricht.txt"));
+    schreib(QStringLiteral("Alles.LSL"), kAlles);
+    g.laden(QStringLiteral("Alles"));
+    g.f.T.setzeAn(false);
+    const QStringList vorher = gespeichert(g.f);
+    g.laden(QStringLiteral("gibt es nicht"));
+    EXPECT_EQ(gespeichert(g.f), vorher); // the picture list too: the file did not open
+    EXPECT_TRUE(g.f.T.an());
+
+    schreib(QStringLiteral("Nur.LSL"), "Tex2=neu\r\nText=\r\n");
+    g.laden(QStringLiteral("Nur"));
+    QStringList erwartet = vorher;
+    erwartet[8] = QStringLiteral("Tex2=neu");
+    erwartet.removeAt(23); // the picture list was emptied: no "AniB=" line, 27 lines
+    EXPECT_EQ(gespeichert(g.f), erwartet);
+    EXPECT_EQ(erwartet.size(), 27);
 }
 
 TEST(DarstellungLaden, EndeSchonVorbei) {
-    ImOrdner o;
+    TestOrdner o;
     Gestartet g; // the clock says 24.03.2011 12:00
-    schreibZeilen(QStringLiteral("Uhr.LSL"), {"Uhr1=1", "UhrT=11:59", "Temp=300"});
-    schreibZeilen(QStringLiteral("Gleich.LSL"), {"Uhr1=1", "UhrT=12:00"});
-    schreibZeilen(QStringLiteral("Später.LSL"), {"Uhr1=1", "UhrT=12:01", "Temp=300"});
-    schreibZeilen(QStringLiteral("Grau.LSL"), {"Uhr1=2", "UhrT=00:00", "Temp=300"});
-    schreibZeilen(QStringLiteral("Datum.LSL"), {"Dat1=1", "DatT=24.03.11"});
-    schreibZeilen(QStringLiteral("Morgen.LSL"), {"Dat1=1", "DatT=25.03.11", "Temp=300"});
-
-    for (const char* name : {"Uhr", "Gleich", "Datum"}) {
+    // (file, run list playing, finished at once); without the run list playing, the step
+    // inside the load restarts the presentation.
+    const std::tuple<const char*, int, bool> fälle[] = {
+        {"Uhr1=1\nUhrT=11:59", 1, true},    {"Uhr1=1\nUhrT=12:00", 1, true},
+        {"Dat1=1\nDatT=24.03.11", 1, true}, {"Uhr1=1\nUhrT=12:01", 1, false},
+        {"Uhr1=2\nUhrT=00:00", 1, false},   {"Dat1=1\nDatT=25.03.11", 1, false},
+        {"Uhr1=1\nUhrT=11:59", 0, false},
+    };
+    for (const auto& [inhalt, start, vorbei] : fälle) {
+        schreib(QStringLiteral("E.LSL"), QByteArray(inhalt) + "\nTemp=300");
+        g.f.Start.setzeWert(start);
         g.f.DurchlaufStatus = kSchreiten;
-        g.laden(QString::fromUtf8(name));
-        EXPECT_EQ(g.f.DurchlaufStatus, kFertig) << name;
-        EXPECT_EQ(g.f.T.intervall(), 1) << name;
-        EXPECT_TRUE(g.f.T.an()) << name;
+        g.laden(QStringLiteral("E"));
+        EXPECT_EQ(g.f.DurchlaufStatus == kFertig, vorbei) << inhalt << start;
+        EXPECT_EQ(g.f.T.intervall(), vorbei ? 1 : 300) << inhalt << start;
+        EXPECT_TRUE(g.f.T.an()) << inhalt;
     }
-    for (const char* name : {"Später", "Grau", "Morgen"}) {
-        g.f.DurchlaufStatus = kSchreiten;
-        g.laden(QString::fromUtf8(name));
-        EXPECT_NE(g.f.DurchlaufStatus, kFertig) << name;
-        EXPECT_EQ(g.f.T.intervall(), 300) << name;
-    }
-
-    // Without the run list playing, the step inside the load restarts the presentation.
-    g.f.Start.setzeWert(0);
-    g.f.DurchlaufStatus = kSchreiten;
-    g.laden(QStringLiteral("Uhr"));
-    EXPECT_NE(g.f.DurchlaufStatus, kFertig);
-    EXPECT_EQ(g.f.T.intervall(), 300);
-}
-
-TEST(DarstellungLaden, ZeitgeberAusWährendDesLesensUndDanachAn) {
-    ImOrdner o;
-    Gestartet g;
-    schreibZeilen(QStringLiteral("T.LSL"), {"Text=neu"});
-    std::vector<bool> beimLesen;
-    g.f.Txt.Change.verbinde([&] { beimLesen.push_back(g.f.T.an()); });
-    g.f.T.setzeAn(false);
-    g.laden(QStringLiteral("T"));
-    EXPECT_EQ(beimLesen, std::vector<bool>{false});
-    EXPECT_TRUE(g.f.T.an());
-
-    // Saving and refreshing end with the timer on, also when it was off before.
-    std::vector<bool> schaltungen;
-    g.f.T.umgestellt.verbinde([&] { schaltungen.push_back(g.f.T.an()); });
-    g.f.T.setzeAn(false);
-    schaltungen.clear();
-    LaufschriftSpeichern_Click(g.f);
-    ASSERT_FALSE(schaltungen.empty());
-    EXPECT_FALSE(schaltungen.front());
-    EXPECT_TRUE(schaltungen.back());
-
-    // An empty name saves nothing and leaves the timer alone.
-    g.f.T.setzeAn(false);
-    schaltungen.clear();
-    g.f.AlleLS.setzeText(QString());
-    LaufschriftSpeichern_Click(g.f);
-    EXPECT_TRUE(schaltungen.empty());
-    EXPECT_FALSE(g.f.T.an());
-    EXPECT_FALSE(QFile::exists(QStringLiteral(".LSL")));
 }
 
 TEST(DarstellungSpeichern, NamenUndListen) {
-    ImOrdner o;
+    TestOrdner o;
     Gestartet g;
-    // Not named yet: the design text is the name.
+    // Not named yet: the design text is the name. An empty name saves nothing.
     LaufschriftSpeichern_Click(g.f);
-    EXPECT_TRUE(QFile::exists(QStringLiteral("Name der Laufschrift.LSL")));
     EXPECT_EQ(g.f.AlleLS.liste(), QStringList{"Name der Laufschrift"});
-
-    g.f.AlleLS.setzeText(QStringLiteral("Abend"));
-    DarstellungSpeichern(g.f);
-    EXPECT_TRUE(QFile::exists(QStringLiteral("Abend.LSL")));
-    EXPECT_EQ(g.f.AlleLS.liste(), (QStringList{"Abend", "Name der Laufschrift"}));
-    EXPECT_EQ(g.f.AlleLS.text(), QStringLiteral("Abend"));
+    g.f.AlleLS.setzeText(QString());
+    LaufschriftSpeichern_Click(g.f);
+    EXPECT_EQ(QDir().entryList(QDir::Files), QStringList{"Name der Laufschrift.LSL"});
 
     // A file from elsewhere with a lower-case extension is listed, loaded and saved in place.
-    schreibZeilen(QStringLiteral("mittag.lsl"), {"Text=Mittagstisch"});
-    schreibZeilen(QStringLiteral("Liste.lal"), {"mittag"});
-    DateiListenAktualisieren(g.f);
+    schreib(QStringLiteral("mittag.lsl"), "Text=Mittagstisch\r\n");
+    schreib(QStringLiteral("Liste.lal"), "mittag\r\n");
+    g.f.AlleLS.setzeText(QStringLiteral("Abend"));
+    DarstellungSpeichern(g.f);
     EXPECT_EQ(g.f.AlleLS.liste(), (QStringList{"Abend", "mittag", "Name der Laufschrift"}));
     EXPECT_EQ(g.f.AlleLL.liste(), QStringList{"Liste"});
     EXPECT_EQ(g.f.AlleLS.text(), QStringLiteral("Abend")); // the text survives the refresh
@@ -274,47 +175,48 @@ TEST(DarstellungSpeichern, NamenUndListen) {
     EXPECT_TRUE(lies(QStringLiteral("mittag.lsl")).contains("Text=Suppe\r\n"));
 }
 
-TEST(DarstellungSpeichern, LöschenNachRückfrage) {
-    ImOrdner o;
+TEST(NamenListen, LöschenNachRückfrage) {
+    TestOrdner o;
+    schreib(QStringLiteral("A.LSL"), "");
+    schreib(QStringLiteral("B.LSL"), "");
+    schreib(QStringLiteral("L.LAL"), "A\r\n");
+    QDir().mkdir(QStringLiteral("Ordner.LSL"));
     Gestartet g;
-    for (const char* n : {"A", "B"}) {
-        g.f.AlleLS.setzeText(QString::fromUtf8(n));
-        DarstellungSpeichern(g.f);
-    }
-    schreibZeilen(QStringLiteral("L.LAL"), {"A", "B"});
-    DateiListenAktualisieren(g.f);
-
-    // A typed name (no entry picked) asks nothing and deletes nothing.
-    g.f.AlleLS.setzeText(QStringLiteral("Z"));
+    g.f.AlleLS.setzeText(QStringLiteral("Z")); // typed, not picked: asks nothing
     LSlöschen_Click(g.f);
     EXPECT_TRUE(g.dialoge.fragen.isEmpty());
 
     g.f.AlleLS.wähle(0);
-    g.dialoge.antworten = {false};
+    g.dialoge.antworten = {false, true};
     LSlöschen_Click(g.f);
-    EXPECT_EQ(g.dialoge.fragen.value(0), QStringLiteral("Wollen Sie (A) löschen ?"));
-    EXPECT_EQ(g.dialoge.titel.value(0), QStringLiteral("Lauf-Schrift"));
     EXPECT_TRUE(QFile::exists(QStringLiteral("A.LSL")));
-    EXPECT_EQ(g.f.AlleLS.liste(), (QStringList{"A", "B"}));
-
-    g.dialoge.antworten = {true};
     LSlöschen_Click(g.f);
     EXPECT_FALSE(QFile::exists(QStringLiteral("A.LSL")));
     EXPECT_EQ(g.f.AlleLS.liste(), QStringList{"B"});
-    EXPECT_EQ(lies(QStringLiteral("L.LAL")), QByteArray("A\r\nB\r\n")); // run lists keep the name
+    EXPECT_EQ(g.dialoge.fragen, (QStringList{"Wollen Sie (A) löschen ?", "Wollen Sie (A) löschen ?"}));
+    EXPECT_EQ(g.dialoge.titel.value(0), QStringLiteral("Lauf-Schrift"));
+    EXPECT_EQ(lies(QStringLiteral("L.LAL")), QByteArray("A\r\n")); // run lists keep the name
 
     // A name that cannot be deleted (here a folder) keeps its entry.
-    QDir().mkdir(QStringLiteral("Ordner.LSL"));
     g.f.AlleLS.listeAnfügen(QStringLiteral("Ordner"));
     g.f.AlleLS.wähle(1);
     g.dialoge.antworten = {true};
     LSlöschen_Click(g.f);
     EXPECT_EQ(g.f.AlleLS.liste(), (QStringList{"B", "Ordner"}));
-    EXPECT_TRUE(QDir(QStringLiteral("Ordner.LSL")).exists());
+
+    // Run lists: the same, under their own title; the list box keeps its entries.
+    g.f.Start.setzeWert(0);
+    g.f.AlleLL.wähle(0);
+    g.dialoge.antworten = {true};
+    LLlöschen_Click(g.f);
+    EXPECT_EQ(g.dialoge.titel.last(), QStringLiteral("Lauf-Liste"));
+    EXPECT_FALSE(QFile::exists(QStringLiteral("L.LAL")));
+    EXPECT_TRUE(g.f.AlleLL.liste().isEmpty());
+    EXPECT_EQ(g.f.LaufListe.einträge(), QStringList{"A"});
 }
 
 TEST(DarstellungSpeichern, AbgebrochenesSpeichernLässtDieAlteDatei) {
-    ImOrdner o;
+    TestOrdner o;
     Gestartet g;
     g.f.AlleLS.setzeText(QStringLiteral("Alt"));
     g.f.Txt.setzeText(QStringLiteral("alter Text"));

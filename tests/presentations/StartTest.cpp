@@ -1,4 +1,5 @@
 // The remembered run list: restored at start-up, saved at shut-down.
+#include "Anordnung.h"
 #include "LaufListe.h"
 #include "LaufSchritt.h"
 #include "Umgebung.h"
@@ -9,71 +10,37 @@ using namespace glanzzug::test;
 namespace {
 const QString kLetzte = QStringLiteral("Letzte Lauf-Liste");
 
-// The standard strip, so that start-up ends with the timer running.
-void anordnung() {
-    QStringList z;
-    for (int i = 0; i < 6; ++i) z << "Sichtbar" << QString::number(7 * i) << "0";
-    schreibZeilen(QStringLiteral("LED-Modul-Anordnung.txt"), z << "42"
-                                                               << "7");
-}
-
 // One run of the program: start-up, optional work, shut-down.
-struct Lauf : Fensterchen {
-    Lauf() { Form_Load(f); }
+struct Lauf : Gestartet {
     ~Lauf() { Form_Unload(f); }
 };
+
+// The demo's layout file (the standard strip), so that start-up ends with the timer running.
+void anordnung() {
+    ASSERT_TRUE(QFile::copy(QStringLiteral(GLANZZUG_DEMO "/LED-Modul-Anordnung.txt"), kAnordnungsDatei));
+}
 } // namespace
 
-TEST(LetzteLaufListe, ErsterStartImLeerenOrdner) {
-    ImOrdner o;
-    {
-        Lauf l;
-        EXPECT_EQ(l.f.LaufListe.anzahl(), 0);
-        EXPECT_EQ(l.f.AlleLL.text(), QStringLiteral("Name der Laufliste"));
-        EXPECT_FALSE(l.f.T.an()); // no layout file: the timer waits for a presentation
-    }
-    // Shut-down saved the (empty) run list under the design name and remembered it.
-    EXPECT_EQ(lies(kLetzte), QByteArray("Name der Laufliste\r\n"));
-    EXPECT_TRUE(QFile::exists(QStringLiteral("Name der Laufliste.LAL")));
-    EXPECT_EQ(lies(QStringLiteral("Name der Laufliste.LAL")), QByteArray());
-}
-
 TEST(LetzteLaufListe, StartSpieltDenErstenEintrag) {
-    ImOrdner o;
-    schreibZeilen(QStringLiteral("Eins.LSL"), {"Text=eins", "Temp=80"});
-    schreibZeilen(QStringLiteral("Zwei.LSL"), {"Text=zwei"});
-    schreibZeilen(QStringLiteral("Laden.LAL"), {"Eins", "Zwei"});
-    schreibZeilen(kLetzte, {"Laden", "Andere", "Dritte"}); // only the first line counts
+    TestOrdner o;
+    schreib(QStringLiteral("Eins.LSL"), "Text=eins\r\nTemp=80\r\n");
+    schreib(QStringLiteral("Laden.LAL"), "Eins\nZwei\n"); // edited by hand: LF alone
+    schreib(kLetzte, "Laden\nAndere\r\n");                // only the first line counts
     anordnung();
     Lauf l;
-    EXPECT_EQ(l.f.AlleLL.text(), QStringLiteral("Laden"));
+    EXPECT_EQ(QStringList({l.f.AlleLL.text(), l.f.AlleLS.text(), l.f.Txt.text()}),
+              (QStringList{"Laden", "Eins", "eins"}));
     EXPECT_EQ(l.f.LaufListe.einträge(), (QStringList{"Eins", "Zwei"}));
-    EXPECT_EQ(l.f.LaufListe.listIndex(), 0);
-    EXPECT_EQ(l.f.AlleLS.text(), QStringLiteral("Eins"));
-    EXPECT_EQ(l.f.Txt.text(), QStringLiteral("eins"));
-    EXPECT_EQ(l.f.Start.wert(), 1);
-    EXPECT_TRUE(l.f.T.an());
-    EXPECT_EQ(l.f.T.intervall(), 80);
+    EXPECT_EQ(std::tuple(l.f.LaufListe.listIndex(), l.f.Start.wert(), l.f.T.an(), l.f.T.intervall()),
+              std::tuple(0, 1, true, 80));
     EXPECT_FALSE(l.port.schreiben.empty()); // the first frame went out during start-up
 }
 
-TEST(LetzteLaufListe, HandbearbeiteteDateiMitLf) {
-    ImOrdner o;
-    schreibZeilen(QStringLiteral("Eins.LSL"), {"Text=eins"});
-    schreib(QStringLiteral("Hand.LAL"), "Eins\nEins\n");
-    schreib(kLetzte, "Hand\n");
-    Lauf l;
-    EXPECT_EQ(l.f.AlleLL.text(), QStringLiteral("Hand"));
-    EXPECT_EQ(l.f.LaufListe.einträge(), (QStringList{"Eins", "Eins"}));
-    EXPECT_EQ(l.f.Txt.text(), QStringLiteral("eins"));
-}
-
 TEST(LetzteLaufListe, ÄnderungenÜberlebenDenNeustart) {
-    ImOrdner o;
-    schreibZeilen(QStringLiteral("A.LSL"), {"Text=a"});
-    schreibZeilen(QStringLiteral("B.LSL"), {"Text=b"});
-    schreibZeilen(QStringLiteral("Woche.LAL"), {"A"});
-    schreibZeilen(kLetzte, {"Woche"});
+    TestOrdner o;
+    schreib(QStringLiteral("A.LSL"), "Text=a\r\n");
+    schreib(QStringLiteral("Woche.LAL"), "A\r\n");
+    schreib(kLetzte, "Woche\r\n");
     {
         Lauf l;
         l.f.AlleLS.setzeText(QStringLiteral("B"));
@@ -85,63 +52,33 @@ TEST(LetzteLaufListe, ÄnderungenÜberlebenDenNeustart) {
     {
         Lauf l;
         EXPECT_EQ(l.f.LaufListe.einträge(), (QStringList{"A", "B"}));
-        // A new name at shut-down: the list is saved under it and remembered.
-        l.f.AlleLL.setzeText(QStringLiteral("Neu"));
+        l.f.AlleLL.setzeText(QStringLiteral("Neu")); // a new name: saved under it and remembered
     }
     EXPECT_EQ(lies(QStringLiteral("Neu.LAL")), QByteArray("A\r\nB\r\n"));
     EXPECT_EQ(lies(kLetzte), QByteArray("Neu\r\n"));
-    Lauf l;
-    EXPECT_EQ(l.f.AlleLL.text(), QStringLiteral("Neu"));
-    EXPECT_EQ(l.f.Txt.text(), QStringLiteral("a"));
-}
-
-TEST(LetzteLaufListe, LeererNameWirdNichtGespeichert) {
-    ImOrdner o;
-    schreibZeilen(QStringLiteral("A.LSL"), {"Text=a"});
-    schreibZeilen(QStringLiteral("Woche.LAL"), {"A"});
-    schreibZeilen(kLetzte, {"Woche"});
     {
         Lauf l;
-        l.f.AlleLL.setzeText(QString());
+        EXPECT_EQ(l.f.AlleLL.text(), QStringLiteral("Neu"));
+        EXPECT_EQ(l.f.Txt.text(), QStringLiteral("a"));
+        l.f.AlleLL.setzeText(QString()); // an empty name: nothing saved, an empty line remembered
     }
     EXPECT_EQ(lies(kLetzte), QByteArray("\r\n"));
-    EXPECT_FALSE(QFile::exists(QStringLiteral(".LAL")));
-    EXPECT_EQ(lies(QStringLiteral("Woche.LAL")), QByteArray("A\r\n"));
+    EXPECT_EQ(QDir().entryList(QDir::Files), (QStringList{"A.LSL", kLetzte, "Neu.LAL", "Woche.LAL"}));
     Lauf l;
-    EXPECT_EQ(l.f.AlleLL.text(), QString());
+    EXPECT_EQ(QStringList({l.f.AlleLL.text(), l.f.Txt.text()}), (QStringList{"", "LAUFTEXT"}));
     EXPECT_EQ(l.f.LaufListe.anzahl(), 0);
-    EXPECT_EQ(l.f.Txt.text(), QStringLiteral("LAUFTEXT"));
-}
-
-TEST(LetzteLaufListe, FehlendeOderLeereDateiStartetOhneLaufListe) {
-    ImOrdner o;
-    schreibZeilen(QStringLiteral("A.LSL"), {"Text=a"});
-    schreibZeilen(QStringLiteral("Name der Laufliste.LAL"), {"A"});
-    schreib(kLetzte, ""); // 0 bytes: skipped, the design name stays
-    {
-        Lauf l;
-        EXPECT_EQ(l.f.LaufListe.anzahl(), 0);
-        EXPECT_EQ(l.f.Txt.text(), QStringLiteral("LAUFTEXT"));
-        l.f.LaufListe.setzeEinträge({"A"}); // saved at shut-down under the design name
-    }
-    // The design name was remembered at shut-down, so the next start loads that list.
-    EXPECT_EQ(lies(kLetzte), QByteArray("Name der Laufliste\r\n"));
-    Lauf l;
-    EXPECT_EQ(l.f.LaufListe.einträge(), QStringList{"A"});
-    EXPECT_EQ(l.f.Txt.text(), QStringLiteral("a"));
 }
 
 TEST(LetzteLaufListe, KopflosAuchMitAbgelaufenenEinträgen) {
-    ImOrdner o;
-    schreibZeilen(QStringLiteral("X.LSL"), {"Text=x", "Uhr1=1", "UhrT=00:00"});
-    schreibZeilen(QStringLiteral("Y.LSL"), {"Text=y", "Uhr1=1", "UhrT=00:00"});
-    schreibZeilen(QStringLiteral("XY.LAL"), {"X", "Y"});
-    schreibZeilen(kLetzte, {"XY"});
+    TestOrdner o;
+    schreib(QStringLiteral("X.LSL"), "Text=x\r\nUhr1=1\r\nUhrT=00:00\r\n");
+    schreib(QStringLiteral("Y.LSL"), "Text=y\r\nUhr1=1\r\nUhrT=00:00\r\n");
+    schreib(QStringLiteral("XY.LAL"), "X\r\nY\r\n");
+    schreib(kLetzte, "XY\r\n");
     anordnung();
     Lauf l;
-    EXPECT_EQ(l.f.LaufListe.listIndex(), 0);
     EXPECT_EQ(l.f.DurchlaufStatus, kFertig);
-    for (int i = 0; i < 100; ++i) l.f.T.ablaufen();
+    l.ticks(100);
     EXPECT_EQ(l.f.LaufListe.listIndex(), 0); // 100 hand-overs: back at the start
     EXPECT_TRUE(l.f.T.an());
 }
