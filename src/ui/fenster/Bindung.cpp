@@ -47,13 +47,29 @@ private:
     std::function<void()> f_;
 };
 
-QString farbStil(const char* klasse, int farbe) {
-    if (farbe < 0) return {};
-    return QStringLiteral("%1 { background-color: rgb(%2,%3,%4); }")
-        .arg(QLatin1String(klasse))
+// "rgb(r,g,b)" of a colour value (red in the low byte).
+QString rgb(int farbe) {
+    return QStringLiteral("rgb(%1,%2,%3)")
         .arg(farbe & 0xff)
         .arg((farbe >> 8) & 0xff)
         .arg((farbe >> 16) & 0xff);
+}
+
+QString farbStil(const char* klasse, int farbe) {
+    if (farbe < 0) return {};
+    return QStringLiteral("%1 { background-color: %2; }").arg(QLatin1String(klasse), rgb(farbe));
+}
+
+// Passes what a person typed through the model's filter, puts the cursor back where it
+// was in the filtered text, and hands the text to the model.
+template <class Modell> void getipptÜbernehmen(QLineEdit* zeile, Modell& m, const QString& t) {
+    const QString erlaubt = m.gefiltert(t);
+    if (erlaubt != t) {
+        const int pos = zeile->cursorPosition() - int(t.size() - erlaubt.size());
+        zeile->setText(erlaubt);
+        zeile->setCursorPosition(std::max(0, pos));
+    }
+    m.setzeText(erlaubt);
 }
 } // namespace
 
@@ -77,15 +93,7 @@ void binde(QLineEdit* w, TextFeld& m) {
         f.setItalic(m.kursiv());
         w->setFont(f);
     });
-    QObject::connect(w, &QLineEdit::textEdited, w, [w, &m](const QString& t) {
-        const QString erlaubt = m.gefiltert(t);
-        if (erlaubt != t) {
-            const int pos = w->cursorPosition() - int(t.size() - erlaubt.size());
-            w->setText(erlaubt);
-            w->setCursorPosition(std::max(0, pos));
-        }
-        m.setzeText(erlaubt);
-    });
+    QObject::connect(w, &QLineEdit::textEdited, w, [w, &m](const QString& t) { getipptÜbernehmen(w, m, t); });
     w->installEventFilter(new KlickFilter(w, [&m] { m.Click.auslösen(); }));
     QPointer<QLineEdit> p(w);
     m.fokusVerlangt.verbinde([p] {
@@ -132,49 +140,39 @@ void binde(QButtonGroup* g, OptionsFeld& m) {
 }
 
 namespace {
-template <class Modell> void listeZeigen(QListWidget* w, const QStringList& einträge, int index) {
-    QStringList jetzt;
-    for (int i = 0; i < w->count(); ++i) jetzt << w->item(i)->text();
-    if (jetzt != einträge) {
-        w->clear();
-        w->addItems(einträge);
-    }
-    if (w->currentRow() != index) {
-        if (index < 0) w->clearSelection();
-        w->setCurrentRow(index);
-    }
+// A list box or file list box: the entries and the selection follow the model; a click
+// selects, and clicking the selected entry again raises Click as well.
+template <class Modell, class Einträge> void bindeListe(QListWidget* w, Modell& m, Einträge einträge) {
+    bindeAllgemein(w, m);
+    beiAnzeige(m, w, [&m, einträge](QListWidget* w) {
+        QSignalBlocker sperre(w);
+        QStringList jetzt;
+        for (int i = 0; i < w->count(); ++i) jetzt << w->item(i)->text();
+        if (jetzt != einträge(m)) {
+            w->clear();
+            w->addItems(einträge(m));
+        }
+        if (w->currentRow() != m.listIndex()) {
+            if (m.listIndex() < 0) w->clearSelection();
+            w->setCurrentRow(m.listIndex());
+        }
+    });
+    QObject::connect(w, &QListWidget::itemClicked, w, [w, &m](QListWidgetItem* it) {
+        const int i = w->row(it);
+        if (i == m.listIndex())
+            m.Click.auslösen();
+        else
+            m.setzeListIndex(i);
+    });
 }
 } // namespace
 
 void binde(QListWidget* w, ListenFeld& m) {
-    bindeAllgemein(w, m);
-    beiAnzeige(m, w, [&m](QListWidget* w) {
-        QSignalBlocker sperre(w);
-        listeZeigen<ListenFeld>(w, m.einträge(), m.listIndex());
-    });
-    QObject::connect(w, &QListWidget::itemClicked, w, [w, &m](QListWidgetItem* it) {
-        const int i = w->row(it);
-        // Clicking the selected entry again raises Click as well.
-        if (i == m.listIndex())
-            m.Click.auslösen();
-        else
-            m.setzeListIndex(i);
-    });
+    bindeListe(w, m, [](const ListenFeld& l) { return l.einträge(); });
 }
 
 void binde(QListWidget* w, DateiListe& m) {
-    bindeAllgemein(w, m);
-    beiAnzeige(m, w, [&m](QListWidget* w) {
-        QSignalBlocker sperre(w);
-        listeZeigen<DateiListe>(w, m.dateien(), m.listIndex());
-    });
-    QObject::connect(w, &QListWidget::itemClicked, w, [w, &m](QListWidgetItem* it) {
-        const int i = w->row(it);
-        if (i == m.listIndex())
-            m.Click.auslösen();
-        else
-            m.setzeListIndex(i);
-    });
+    bindeListe(w, m, [](const DateiListe& l) { return l.dateien(); });
 }
 
 void binde(QComboBox* w, KombiFeld& m) {
@@ -193,15 +191,8 @@ void binde(QComboBox* w, KombiFeld& m) {
     });
     QObject::connect(w, &QComboBox::activated, w, [&m](int i) { m.wähle(i); });
     QLineEdit* zeile = w->lineEdit();
-    QObject::connect(zeile, &QLineEdit::textEdited, w, [zeile, &m](const QString& t) {
-        const QString erlaubt = m.gefiltert(t);
-        if (erlaubt != t) {
-            const int pos = zeile->cursorPosition() - int(t.size() - erlaubt.size());
-            zeile->setText(erlaubt);
-            zeile->setCursorPosition(std::max(0, pos));
-        }
-        m.setzeText(erlaubt);
-    });
+    QObject::connect(zeile, &QLineEdit::textEdited, w,
+                     [zeile, &m](const QString& t) { getipptÜbernehmen(zeile, m, t); });
 }
 
 void binde(QScrollBar* w, Rollbalken& m) {
@@ -217,15 +208,8 @@ void binde(QLabel* w, Beschriftung& m) {
     bindeAllgemein(w, m);
     beiAnzeige(m, w, [&m](QLabel* w) {
         w->setText(m.text());
-        QString stil = QStringLiteral("QLabel { color: rgb(%1,%2,%3); ")
-                           .arg(m.vordergrund() & 0xff)
-                           .arg((m.vordergrund() >> 8) & 0xff)
-                           .arg((m.vordergrund() >> 16) & 0xff);
-        if (m.hintergrund() >= 0)
-            stil += QStringLiteral("background-color: rgb(%1,%2,%3); ")
-                        .arg(m.hintergrund() & 0xff)
-                        .arg((m.hintergrund() >> 8) & 0xff)
-                        .arg((m.hintergrund() >> 16) & 0xff);
+        QString stil = QStringLiteral("QLabel { color: %1; ").arg(rgb(m.vordergrund()));
+        if (m.hintergrund() >= 0) stil += QStringLiteral("background-color: %1; ").arg(rgb(m.hintergrund()));
         w->setStyleSheet(stil + u'}');
     });
 }
