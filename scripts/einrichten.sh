@@ -5,7 +5,7 @@ set -euo pipefail
 GLANZZUG_TOP=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 GLANZZUG_BUILD=${GLANZZUG_BUILD:-$GLANZZUG_TOP/build}
 
-glanzzug_pakete=(cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
+glanzzug_pakete=(cmake ninja-build g++ ccache qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
                  fonts-dejavu-core)
 fehlend=()
 for p in "${glanzzug_pakete[@]}"; do
@@ -26,5 +26,9 @@ if [ ${#fehlend[@]} -gt 0 ]; then
     fi
 fi
 
-cmake -S "$GLANZZUG_TOP" -B "$GLANZZUG_BUILD" -G Ninja ${GLANZZUG_CMAKE_ARGS:-} >/dev/null
+# ccache keeps compiled objects across clean builds and work trees; paths below the
+# source folder count as relative, so another checkout of the same sources hits too.
+export CCACHE_BASEDIR="$GLANZZUG_TOP"
+cmake -S "$GLANZZUG_TOP" -B "$GLANZZUG_BUILD" -G Ninja -DCMAKE_CXX_COMPILER_LAUNCHER=ccache \
+    ${GLANZZUG_CMAKE_ARGS:-} >/dev/null
 cmake --build "$GLANZZUG_BUILD" -j "$(nproc)"

@@ -10,7 +10,7 @@ unit)
     tmp=$(mktemp -d)
     trap 'rm -rf "$tmp"' EXIT
     # verify resolves ExecStart; point it at the built binary in a copy of the unit.
-    sed "s|/usr/bin/glanzzug|$bau/src/ui/fenster/glanzzug|" "$quellen/packaging/glanzzug.service" >"$tmp/glanzzug.service"
+    sed "s|/usr/bin/glanzzug|$bau/src/fenster/glanzzug|" "$quellen/packaging/glanzzug.service" >"$tmp/glanzzug.service"
     out=$(systemd-analyze verify "$tmp/glanzzug.service" 2>&1 || true)
     echo "$out"
     # Only complaints about this unit count (the host's own units may be odd in a container).
