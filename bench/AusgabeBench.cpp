@@ -1,9 +1,13 @@
+#include "AufnahmePort.h"
 #include "Fenster.h"
 #include "LaufSchritt.h"
 #include "ModuleAusgeben.h"
 #include "Programm.h"
+#include "SimulierterPort.h"
 #include "Start.h"
 #include <benchmark/benchmark.h>
+#include <cstdlib>
+#include <unistd.h>
 
 using namespace glanzzug;
 
@@ -56,3 +60,36 @@ static void BM_TickLaufText(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_TickLaufText);
+
+// One frame handed to a port backend in one call, as ModuleAusgeben does.
+namespace {
+template <class P> void frameInPort(benchmark::State& state, P& port) {
+    Fenster f;
+    standardAnordnung(f);
+    std::uint8_t bytes[kFrameBytes];
+    frameBauen(f, bytes);
+    for (auto _ : state) port.ausgebenFolge(Port::kAdresse, bytes, kFrameBytes);
+    state.SetBytesProcessed(std::int64_t(state.iterations()) * kFrameBytes);
+}
+} // namespace
+
+// The simulated modules decode a frame (590 bytes) into their shift registers and latch it.
+static void BM_FrameInSimulierterPort(benchmark::State& state) {
+    SimulierterPort port;
+    frameInPort(state, port);
+}
+BENCHMARK(BM_FrameInSimulierterPort);
+
+// The recording port appends a frame to a temporary file.
+static void BM_FrameInAufnahmePort(benchmark::State& state) {
+    char muster[] = "/tmp/glanzzug-bench-XXXXXX";
+    const int fd = ::mkstemp(muster);
+    if (fd < 0) return state.SkipWithError("no temporary file");
+    ::close(fd);
+    {
+        DateiAufnahmePort port(muster);
+        frameInPort(state, port);
+    }
+    ::unlink(muster);
+}
+BENCHMARK(BM_FrameInAufnahmePort);

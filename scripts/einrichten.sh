@@ -5,8 +5,8 @@ set -euo pipefail
 GLANZZUG_TOP=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 GLANZZUG_BUILD=${GLANZZUG_BUILD:-$GLANZZUG_TOP/build}
 
-glanzzug_pakete=(cmake ninja-build g++ ccache qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
-                 fonts-dejavu-core)
+glanzzug_pakete=(cmake ninja-build g++ ccache pkgconf qt6-base-dev libgl-dev libsystemd-dev libgtest-dev
+                 libbenchmark-dev fonts-dejavu-core systemd)
 fehlend=()
 for p in "${glanzzug_pakete[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || fehlend+=("$p")

@@ -5,12 +5,14 @@
 
 namespace glanzzug {
 
-bool Kommandozeile::kopflosVerlangt(int argc, char** argv) {
-    // Help and version are printed without a window, too.
-    for (int i = 1; i < argc; ++i)
-        for (const char* o : {"--headless", "--help", "-h", "--help-all", "--version", "-v"})
-            if (std::strcmp(argv[i], o) == 0) return true;
-    return false;
+Kommandozeile::Art Kommandozeile::artVerlangt(int argc, char** argv) {
+    Art art = Art::Fenster;
+    for (int i = 1; i < argc; ++i) {
+        for (const char* o : {"--help", "-h", "--help-all", "--version", "-v"})
+            if (std::strcmp(argv[i], o) == 0) return Art::Auskunft;
+        if (std::strcmp(argv[i], "--headless") == 0) art = Art::Kopflos;
+    }
+    return art;
 }
 
 Kommandozeile Kommandozeile::lesen(const QCoreApplication& app) {

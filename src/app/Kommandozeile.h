@@ -15,10 +15,11 @@ struct Kommandozeile {
     bool schnell = false;
     bool leise = false;
 
-    // Whether the program runs without a window: --headless, or only help or version is
-    // asked for (decided before any application object exists, so that no display server
-    // is needed).
-    static bool kopflosVerlangt(int argc, char** argv);
+    // How the program runs, decided before any application object exists: with the
+    // window, headless (no display server, fonts drawn as in the window), or only printing
+    // help or version (no display server and no font set-up).
+    enum class Art { Fenster, Kopflos, Auskunft };
+    static Art artVerlangt(int argc, char** argv);
     // Parses the arguments; prints help, version or errors and exits where they call for it.
     static Kommandozeile lesen(const QCoreApplication& app);
 };

@@ -1,4 +1,5 @@
 #include "Kopflos.h"
+#include "Dienst.h"
 #include "Fenster.h"
 #include "Kommandozeile.h"
 #include "Signale.h"
@@ -20,17 +21,28 @@ public:
     QString eingabe(const QString&) override { return {}; }
     std::optional<SchriftWahl> schriftWählen(const SchriftWahl&) override { return std::nullopt; }
 };
+
+bool portGestört(const Fenster& f) { return f.port && !f.port->störung().empty(); }
 } // namespace
 
 int kopflosSpielen(Fenster& f, const Kommandozeile& k) {
     KeineDialoge dialoge;
     f.dialoge = &dialoge;
+    Dienst dienst;
     ZeitgeberTreiber treiber(f.T, k.schnell);
     if (k.ticks >= 0)
         treiber.nachTick = [&treiber, &k] {
             if (std::int64_t(treiber.ticks()) >= k.ticks) QCoreApplication::quit();
         };
     Signale::beiBeendenAufrufen([] { QCoreApplication::quit(); });
+    // A port that stops taking bytes ends playing: reported once (also with --quiet), then
+    // shut down with status kPortGestört so that the service manager restarts the player.
+    if (f.port)
+        f.port->beiStörung = [](const std::string& text) {
+            std::fprintf(stderr, "glanzzug: %s\n", text.c_str());
+            std::fflush(stderr);
+            QCoreApplication::quit();
+        };
     if (!k.leise)
         f.ablauf.protokoll = [](const QString& zeile) {
             std::fprintf(stderr, "glanzzug: %s\n", qPrintable(zeile));
@@ -39,10 +51,16 @@ int kopflosSpielen(Fenster& f, const Kommandozeile& k) {
 
     Form_Load(f);
     TimerAn_Click(f);
-    if (k.ticks != 0) QCoreApplication::exec();
+    dienst.bereit();
+    // quit() does nothing before the loop runs: a signal or a port failure during start-up
+    // is seen here.
+    if (k.ticks != 0 && !Signale::beendenVerlangt() && !portGestört(f)) QCoreApplication::exec();
+    dienst.beenden();
     f.T.setzeAn(false);
     Form_Unload(f);
-    return 0;
+    const bool gestört = portGestört(f);
+    if (f.port) f.port->beiStörung = nullptr;
+    return gestört ? kPortGestört : 0;
 }
 
 } // namespace glanzzug

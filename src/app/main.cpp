@@ -7,19 +7,38 @@
 #include "PortWahl.h"
 #include "Programm.h"
 #include "Hauptfenster.h"
+#include "Signale.h"
 #include <QApplication>
 #include <QDir>
 #include <cstdio>
 
 using namespace glanzzug;
 
+namespace {
+std::unique_ptr<QCoreApplication> anwendung(Kommandozeile::Art art, int& argc, char** argv) {
+    switch (art) {
+    case Kommandozeile::Art::Auskunft:
+        return std::make_unique<QCoreApplication>(argc, argv);
+    case Kommandozeile::Art::Kopflos:
+        // Fonts come from the same font database as in the window; the offscreen platform
+        // provides it without a display server, whatever QT_QPA_PLATFORM says.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        return std::make_unique<QGuiApplication>(argc, argv);
+    case Kommandozeile::Art::Fenster:
+        break;
+    }
+    return std::make_unique<QApplication>(argc, argv);
+}
+} // namespace
+
 int main(int argc, char** argv) {
-    const bool kopflos = Kommandozeile::kopflosVerlangt(argc, argv);
-    std::unique_ptr<QCoreApplication> app;
-    if (kopflos) app = std::make_unique<QCoreApplication>(argc, argv);
-    else app = std::make_unique<QApplication>(argc, argv);
+    const Kommandozeile::Art art = Kommandozeile::artVerlangt(argc, argv);
+    std::unique_ptr<QCoreApplication> app = anwendung(art, argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("glanzzug"));
     QCoreApplication::setApplicationVersion(QStringLiteral(GLANZZUG_VERSION));
+    // Before anything is read: from here on SIGINT, SIGTERM and SIGHUP lead to a clean
+    // shut-down, also when they arrive during start-up.
+    Signale signale;
 
     const Kommandozeile k = Kommandozeile::lesen(*app);
     if (!k.ordner.isEmpty() && !QDir::setCurrent(k.ordner)) {
@@ -37,6 +56,6 @@ int main(int argc, char** argv) {
     Fenster fenster;
     fenster.port = port.port.get();
     Verdrahten(fenster);
-    if (kopflos) return kopflosSpielen(fenster, k);
+    if (art == Kommandozeile::Art::Kopflos) return kopflosSpielen(fenster, k);
     return fensterSpielen(fenster, port, static_cast<QApplication&>(*app));
 }

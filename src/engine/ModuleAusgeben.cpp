@@ -1,6 +1,8 @@
 #include "ModuleAusgeben.h"
 #include "Fenster.h"
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace glanzzug {
 
@@ -53,14 +55,18 @@ void ModuleAusgeben(Fenster& f) {
 
 void ModuleDunkel(Fenster& f) {
     if (!f.port) return;
-    // Six repetitions, one per module number 0..LetztesModul, of 7 x 7 x 6 pulses.
-    for (int m = 0; m <= f.LetztesModul; ++m)
-        for (int k = 0; k < 7 * 7 * 6; ++k) {
-            f.port->ausgeben(Port::kAdresse, 0);
-            f.port->ausgeben(Port::kAdresse, 1);
-        }
-    f.port->ausgeben(Port::kAdresse, 128);
-    f.port->ausgeben(Port::kAdresse, 0);
+    // Six repetitions, one per module number 0..LetztesModul, of 7 x 7 x 6 pulses, handed
+    // over in one call.
+    std::vector<std::uint8_t> bytes;
+    const int pulse = (f.LetztesModul + 1) * 7 * 7 * 6;
+    bytes.reserve(std::size_t(std::max(pulse, 0)) * 2 + 2);
+    for (int k = 0; k < pulse; ++k) {
+        bytes.push_back(0);
+        bytes.push_back(1);
+    }
+    bytes.push_back(128);
+    bytes.push_back(0);
+    f.port->ausgebenFolge(Port::kAdresse, bytes.data(), bytes.size());
 }
 
 } // namespace glanzzug

@@ -71,28 +71,43 @@ PpdevPort::~PpdevPort() {
 
 void PpdevPort::ausgeben(std::uint16_t, std::uint8_t wert) {
     unsigned char b = wert;
-    system_->ioctl(fd_, PPWDATA, &b);
+    if (system_->ioctl(fd_, PPWDATA, &b) < 0) {
+        const int e = errno;
+        störungMelden("ppdev " + gerät_ + ": write failed: " + std::strerror(e));
+    }
 }
 
-DirektPort::DirektPort(unsigned adresse) : adresse_(adresse) {
+DirektPort::IopermAufruf DirektPort::echtesIoperm() {
 #ifdef GLANZZUG_HAT_PORT_IO
-    if (::ioperm(adresse_, 1, 1) < 0) {
+    return [](unsigned long von, unsigned long anzahl, int an) { return ::ioperm(von, anzahl, an); };
+#else
+    return [](unsigned long, unsigned long, int) { return errno = ENOSYS, -1; };
+#endif
+}
+
+DirektPort::DirektPort(unsigned adresse, IopermAufruf ioperm) : adresse_(adresse), ioperm_(std::move(ioperm)) {
+#ifndef GLANZZUG_HAT_PORT_IO
+    throw PortFehler("direct port: only available on x86 processors. Remedy: use --port ppdev.");
+#endif
+    if (ioperm_(adresse_, 1, 1) < 0) {
         const int e = errno;
         char hex[16];
         std::snprintf(hex, sizeof hex, "0x%x", adresse_);
-        throw PortFehler(std::string("direct port ") + hex + ": permission refused: " + std::strerror(e) +
+        const std::string anfang = std::string("direct port ") + hex + ": ";
+        // A kernel built without ioperm (or a seccomp filter) answers ENOSYS: no user or
+        // capability helps there, only the ppdev driver does.
+        if (e == ENOSYS)
+            throw PortFehler(anfang + "this kernel offers no direct port access (ioperm: " + std::strerror(e) +
+                             "). Remedy: use --port ppdev[:DEVICE] instead.");
+        throw PortFehler(anfang + "permission refused: " + std::strerror(e) +
                          ". Remedy: run as root or give the binary CAP_SYS_RAWIO (setcap cap_sys_rawio+ep); "
                          "under kernel lockdown use --port ppdev instead.");
     }
-#else
-    throw PortFehler("direct port: only available on x86 processors. Remedy: use --port ppdev.");
-#endif
+    geöffnet_ = true;
 }
 
 DirektPort::~DirektPort() {
-#ifdef GLANZZUG_HAT_PORT_IO
-    ::ioperm(adresse_, 1, 0);
-#endif
+    if (geöffnet_) ioperm_(adresse_, 1, 0);
 }
 
 void DirektPort::ausgeben(std::uint16_t, std::uint8_t wert) {

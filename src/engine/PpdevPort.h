@@ -1,5 +1,6 @@
 #pragma once
 #include "Port.h"
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -19,7 +20,8 @@ public:
 // The Linux parallel port through ppdev (`--port ppdev[:DEVICE]`): opens the device,
 // claims the port, sets the data lines to forward and writes each byte with PPWDATA.
 // The port is released and closed when the object goes. Throws PortFehler, naming the
-// device, the reason and the remedy, when the device cannot be opened or claimed.
+// device, the reason and the remedy, when the device cannot be opened or claimed. A write
+// that fails (the adapter was unplugged) is reported once through störung().
 class PpdevPort final : public Port {
 public:
     explicit PpdevPort(std::string gerät = "/dev/parport0",
@@ -36,16 +38,23 @@ private:
 };
 
 // Direct port I/O with ioperm and outb (`--port direct[:ADDRESS]`, x86 only), for root or a
-// binary with CAP_SYS_RAWIO. Every write goes to the given base address. Throws PortFehler
-// when the permission is refused (also under kernel lockdown) or on other processors.
+// binary with CAP_SYS_RAWIO. Every write goes to the given base address (outb cannot fail).
+// Throws PortFehler when the permission is refused (also under kernel lockdown), when the
+// kernel has no ioperm at all (ENOSYS), or on other processors; each names its remedy.
+// The ioperm call is a parameter so that tests can make it fail.
 class DirektPort final : public Port {
 public:
-    explicit DirektPort(unsigned adresse = 0x378);
+    using IopermAufruf = std::function<int(unsigned long von, unsigned long anzahl, int an)>;
+    static IopermAufruf echtesIoperm();
+
+    explicit DirektPort(unsigned adresse = 0x378, IopermAufruf ioperm = echtesIoperm());
     ~DirektPort() override;
     void ausgeben(std::uint16_t adresse, std::uint8_t wert) override;
 
 private:
     unsigned adresse_;
+    IopermAufruf ioperm_;
+    bool geöffnet_ = false;
 };
 
 } // namespace glanzzug

@@ -2,8 +2,7 @@
 
 namespace glanzzug {
 
-void SimulierterPort::ausgeben(std::uint16_t adresse, std::uint8_t wert) {
-    if (adresse != kAdresse) return;
+inline void SimulierterPort::nimm(std::uint8_t wert) {
     const bool takt = (wert & 1) && !(letzter_ & 1);
     const bool latch = (wert & 128) && !(letzter_ & 128);
     letzter_ = wert;
@@ -19,6 +18,15 @@ void SimulierterPort::ausgeben(std::uint16_t adresse, std::uint8_t wert) {
         ++latches_;
         gelatcht.auslösen();
     }
+}
+
+void SimulierterPort::ausgeben(std::uint16_t adresse, std::uint8_t wert) {
+    if (adresse == kAdresse) nimm(wert);
+}
+
+void SimulierterPort::ausgebenFolge(std::uint16_t adresse, const std::uint8_t* werte, std::size_t anzahl) {
+    if (adresse != kAdresse) return;
+    for (std::size_t i = 0; i < anzahl; ++i) nimm(werte[i]);
 }
 
 int SimulierterPort::led(int modul, int spalte, int zeile) const {

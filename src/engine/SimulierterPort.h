@@ -18,6 +18,8 @@ public:
     enum Ebene { Rot = 1, Grün = 2, Blau = 4 };
 
     void ausgeben(std::uint16_t adresse, std::uint8_t wert) override;
+    // A whole frame in one call: the same as ausgeben() per byte, without a call per byte.
+    void ausgebenFolge(std::uint16_t adresse, const std::uint8_t* werte, std::size_t anzahl) override;
 
     // The latched colour bits (Rot | Grün | Blau) of LED (spalte, zeile), 0..6 each.
     int led(int modul, int spalte, int zeile) const;
@@ -27,6 +29,8 @@ public:
     Ereignis<> gelatcht;
 
 private:
+    void nimm(std::uint8_t wert);
+
     std::array<std::bitset<kBits>, kModule> schiebe_{};
     std::array<std::bitset<kBits>, kModule> anzeige_{};
     std::uint8_t letzter_ = 0;

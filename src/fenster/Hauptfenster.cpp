@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTimer>
+#include <cstdio>
 
 namespace glanzzug {
 
@@ -46,6 +47,13 @@ Hauptfenster::Hauptfenster(Fenster& f, const PortWahl& port) : f_(f) {
     setWindowTitle(f.Titel.text());
     f.Titel.anzeige.verbinde([this] { setWindowTitle(f_.Titel.text()); });
     statusBar()->showMessage(QStringLiteral("Port: ") + port.beschreibung);
+    // The first failed port write stays in the status bar (and goes to standard error);
+    // playing goes on, so that the user decides.
+    if (port.port)
+        port.port->beiStörung = [this](const std::string& text) {
+            std::fprintf(stderr, "glanzzug: %s\n", text.c_str());
+            statusBar()->showMessage(QStringLiteral("Port: ") + QString::fromStdString(text));
+        };
 }
 
 void Hauptfenster::resizeEvent(QResizeEvent* e) {
@@ -73,6 +81,7 @@ int fensterSpielen(Fenster& f, const PortWahl& port, QApplication& app) {
     const int status = app.exec();
     fenster.close();
     f.dialoge = nullptr;
+    if (port.port) port.port->beiStörung = nullptr; // it points into the window
     return status;
 }
 

@@ -5,7 +5,11 @@
 #include <cerrno>
 #include <gtest/gtest.h>
 #include <linux/ppdev.h>
+#include <cstring>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 using namespace glanzzug;
 
@@ -81,4 +85,70 @@ TEST(Aufnahme, DateiErhältJedesByte) {
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), QByteArray("\x00\x02\x03\x01\x80\x00", 6));
     EXPECT_THROW(DateiAufnahmePort("/nonexistent-folder/x.bin"), PortFehler);
+}
+
+// A record file on a device that takes no bytes (a node like /dev/full, made in the test's
+// folder): the first failed write is reported once, naming the file and the reason.
+TEST(Aufnahme, GerätOhnePlatzWirdEinmalGemeldet) {
+    if (::geteuid() != 0) GTEST_SKIP() << "needs root to make a character device node (mknod c 1 7)";
+    QTemporaryDir d;
+    const std::string pfad = d.filePath("voll").toStdString();
+    ASSERT_EQ(::mknod(pfad.c_str(), S_IFCHR | 0666, makedev(1, 7)), 0) << std::strerror(errno);
+    DateiAufnahmePort port(pfad);
+    int meldungen = 0;
+    port.beiStörung = [&](const std::string&) { ++meldungen; };
+    const std::uint8_t frame[] = {0, 2, 3, 1, 128, 0};
+    port.ausgebenFolge(888, frame, 6);
+    port.ausgebenFolge(888, frame, 6);
+    for (std::uint8_t b : frame) port.ausgeben(888, b);
+    EXPECT_EQ(meldungen, 1);
+    EXPECT_EQ(port.störung(), "record:" + pfad + ": write failed: No space left on device");
+}
+
+// An unplugged adapter: PPWDATA fails; reported once with the device and the reason,
+// and every later byte is still offered to the device.
+TEST(Ppdev, SchreibfehlerWirdEinmalGemeldet) {
+    struct Ausgesteckt final : PpdevSystem {
+        int schreibversuche = 0;
+        int öffnen(const char*) override { return 7; }
+        int ioctl(int, unsigned long anfrage, void*) override {
+            if (anfrage != PPWDATA) return 0;
+            ++schreibversuche;
+            return errno = ENODEV, -1;
+        }
+        int schließen(int) override { return 0; }
+    };
+    auto sys = std::make_shared<Ausgesteckt>();
+    PpdevPort port("/dev/parport0", sys);
+    EXPECT_TRUE(port.störung().empty());
+    std::vector<std::string> meldungen;
+    port.beiStörung = [&](const std::string& m) { meldungen.push_back(m); };
+    const std::uint8_t folge[] = {0, 6, 7, 1, 128, 0};
+    port.ausgebenFolge(888, folge, 6);
+    EXPECT_EQ(sys->schreibversuche, 6);
+    ASSERT_EQ(meldungen.size(), 1u);
+    EXPECT_EQ(meldungen[0], "ppdev /dev/parport0: write failed: No such device");
+}
+
+// The direct port names the remedy that fits the cause: a kernel without ioperm (ENOSYS)
+// cannot be helped by root, only by ppdev.
+TEST(Direkt, AbhilfePasstZurUrsache) {
+    struct Fall {
+        int fehler;
+        const char* enthält;
+        const char* nicht;
+    };
+    for (const Fall& fall : {Fall{ENOSYS, "--port ppdev", "root"}, Fall{EPERM, "run as root", "no direct port"}}) {
+        SCOPED_TRACE(std::strerror(fall.fehler));
+        try {
+            DirektPort port(0x378, [&](unsigned long, unsigned long, int) { return errno = fall.fehler, -1; });
+            ADD_FAILURE() << "no error";
+        } catch (const PortFehler& e) {
+            const std::string m = e.what();
+            EXPECT_NE(m.find("0x378"), std::string::npos) << m;
+            EXPECT_NE(m.find(std::strerror(fall.fehler)), std::string::npos) << m;
+            EXPECT_NE(m.find(fall.enthält), std::string::npos) << m;
+            EXPECT_EQ(m.find(fall.nicht), std::string::npos) << m;
+        }
+    }
 }

@@ -6,15 +6,25 @@ set -euo pipefail
 art=$1 quellen=$2 bau=$3
 case "$art" in
 unit)
-    command -v systemd-analyze >/dev/null || exit 77
+    command -v systemd-analyze >/dev/null || { echo "skipped: systemd-analyze is missing (apt-get install systemd)"; exit 77; }
     tmp=$(mktemp -d)
     trap 'rm -rf "$tmp"' EXIT
-    # verify resolves ExecStart; point it at the built binary in a copy of the unit.
-    sed "s|/usr/bin/glanzzug|$bau/src/fenster/glanzzug|" "$quellen/packaging/glanzzug.service" >"$tmp/glanzzug.service"
-    out=$(systemd-analyze verify "$tmp/glanzzug.service" 2>&1 || true)
+    # verify resolves ExecStart; point it at the built binary in copies of the units (the
+    # template under an instance name).
+    for unit in glanzzug.service glanzzug@.service; do
+        ziel=${unit/@./@probe.}
+        sed "s|/usr/bin/glanzzug|$bau/src/fenster/glanzzug|" "$quellen/packaging/$unit" >"$tmp/$ziel"
+    done
+    out=$(cd "$tmp" && systemd-analyze verify glanzzug.service glanzzug@probe.service 2>&1 || true)
     echo "$out"
-    # Only complaints about this unit count (the host's own units may be odd in a container).
-    ! grep -E "glanzzug.service:[0-9]+" <<<"$out"
+    # Only complaints about these units count (the host's own units may be odd in a container).
+    ! grep -E "glanzzug(@probe)?.service:[0-9]+" <<<"$out" || exit 1
+    # The service manager watches the player: ready and watchdog reports, restart on failure.
+    for unit in glanzzug.service glanzzug@.service; do
+        for zeile in Type=notify NotifyAccess=main 'WatchdogSec=[1-9]' Restart=on-failure; do
+            grep -qE "^$zeile" "$quellen/packaging/$unit" || { echo "$unit lacks $zeile"; exit 1; }
+        done
+    done
     ;;
 man)
     command -v man >/dev/null || exit 77
@@ -29,6 +39,7 @@ paket)
     (cd "$bau" && cpack -G DEB -B "$tmp/pkg" >/dev/null)
     deb=$(ls "$tmp"/pkg/*.deb)
     dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6
+    dpkg-deb -f "$deb" Depends | grep -q libsystemd0
     dpkg -x "$deb" "$tmp/root"
     for f in usr/bin/glanzzug usr/share/applications/glanzzug.desktop usr/share/man/man1/glanzzug.1 \
              usr/lib/systemd/system/glanzzug.service usr/lib/sysusers.d/glanzzug.conf usr/share/icons/hicolor/scalable/apps/glanzzug.svg; do

@@ -20,17 +20,35 @@ QFont baueSchrift(const SchriftWahl& wahl) {
     schrift.setBold(wahl.fett);
     schrift.setItalic(wahl.kursiv);
     schrift.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::NoSubpixelAntialias));
+    // Hinting fixed to the usual system default (slight, vertical only): left to the
+    // platform, it changes with the desktop's settings and is switched off under high-DPI
+    // scaling, and the same text would light other LEDs.
+    schrift.setHintingPreference(QFont::PreferVerticalHinting);
     return schrift;
 }
 
-// While alive, gives the image the default resolution the metrics were taken at.
+// Fonts are sized and drawn at this fixed resolution (96 dots per inch), not at the
+// screen's: the sign shows the same pixels with the window on any screen and headless.
+constexpr int kPunkteProMeter = 3780;
+
+// The device the metrics are taken for: a 1 x 1 image at kPunkteProMeter.
+const QImage& maßBild() {
+    static const QImage bild = [] {
+        QImage b(1, 1, QImage::Format_RGB32);
+        b.setDotsPerMeterX(kPunkteProMeter);
+        b.setDotsPerMeterY(kPunkteProMeter);
+        return b;
+    }();
+    return bild;
+}
+
+// While alive, gives the image the resolution the metrics were taken at.
 class StandardAuflösung {
 public:
     explicit StandardAuflösung(QImage& bild)
         : bild_(bild), x_(bild.dotsPerMeterX()), y_(bild.dotsPerMeterY()) {
-        static const QImage muster(1, 1, QImage::Format_RGB32);
-        if (x_ != muster.dotsPerMeterX()) bild_.setDotsPerMeterX(muster.dotsPerMeterX());
-        if (y_ != muster.dotsPerMeterY()) bild_.setDotsPerMeterY(muster.dotsPerMeterY());
+        if (x_ != kPunkteProMeter) bild_.setDotsPerMeterX(kPunkteProMeter);
+        if (y_ != kPunkteProMeter) bild_.setDotsPerMeterY(kPunkteProMeter);
     }
     ~StandardAuflösung() {
         if (bild_.dotsPerMeterX() != x_) bild_.setDotsPerMeterX(x_);
@@ -91,7 +109,7 @@ Ausschnitt sichtbarerTeil(const QFontMetricsF& maße, QStringView text, qreal x,
 } // namespace
 
 SystemSchriftsatz::SystemSchriftsatz(const SchriftWahl& wahl)
-    : schrift_(baueSchrift(wahl)), maße_(schrift_), maßeF_(schrift_) {}
+    : schrift_(baueSchrift(wahl)), maße_(schrift_, &maßBild()), maßeF_(schrift_, &maßBild()) {}
 
 int SystemSchriftsatz::breite(QStringView text) const {
     return maße_.horizontalAdvance(text.toString());

@@ -9,8 +9,8 @@ namespace glanzzug {
 // A font from the system's font database, drawn without anti-aliasing so that every pixel is
 // either ink or untouched. Needs a QGuiApplication.
 //
-// Sizes are in points at the application's default resolution; the target image's own
-// resolution is ignored, so drawing always matches the measures. Texts longer than a few
+// Sizes are in points at a fixed 96 dots per inch, whatever the screen's resolution; the
+// target image's own resolution is ignored, so drawing always matches the measures. Texts longer than a few
 // hundred characters are drawn only around the visible part: its position comes from summing
 // single-character advances, so kerning across the skipped part is not applied there.
 class SystemSchriftsatz final : public Schriftsatz {

@@ -1,0 +1,227 @@
+// The headless player as the service manager and a user run it: the built program in a
+// folder of its own, real signals, a real notify socket, a device that takes no bytes.
+#include "AufnahmePort.h"
+#include "Fenster.h"
+#include "Programm.h"
+#include "Prozess.h"
+#include "Start.h"
+#include "TestHilfen.h"
+#include "Zeiteingaben.h"
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <cstring>
+#include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <utime.h>
+
+using namespace glanzzug;
+using namespace glanzzug::test;
+using namespace std::chrono_literals;
+
+namespace {
+
+const QString kProgramm = QStringLiteral(GLANZZUG_PROGRAMM);
+constexpr int kFrame = 590;
+constexpr int kDunkel = 1764 * 2 + 2;
+
+// A folder that plays at start: the run list "Probe" with the demo's "Farben" (a coloured
+// scrolling text, 30 ms per step) in the given font, the demo's layout file, and
+// "Letzte Lauf-Liste" naming the run list (with a second line, which the shut-down drops).
+struct SpielOrdner {
+    QTemporaryDir ordner;
+    explicit SpielOrdner(const QByteArray& schrift = "Small Fonts") {
+        QByteArray lsl = lies(QStringLiteral(GLANZZUG_DEMO "/Farben.LSL"));
+        lsl.replace("FoNa=Small Fonts", "FoNa=" + schrift);
+        schreib(pfad("Probe1.LSL"), lsl);
+        schreib(pfad("Probe.LAL"), "Probe1\r\n");
+        schreib(pfad("Letzte Lauf-Liste"), "Probe\r\nalt\r\n");
+        schreib(pfad("LED-Modul-Anordnung.txt"), lies(QStringLiteral(GLANZZUG_DEMO "/LED-Modul-Anordnung.txt")));
+        // An old time stamp, so that the save at shut-down shows.
+        utimbuf alt{978307200, 978307200};
+        ::utime(pfad("Probe.LAL").toLocal8Bit().constData(), &alt);
+    }
+    QString pfad(const QString& name) const { return ordner.filePath(name); }
+    bool laufListeGespeichert() const { return QFileInfo(pfad("Probe.LAL")).lastModified().date().year() > 2001; }
+};
+
+// The run and the shut-down left their trace: whole frames, then the blanking as the last
+// thing on the wire; the run list saved and "Letzte Lauf-Liste" rewritten with one line.
+void prüfeSauberBeendet(const SpielOrdner& o, const QByteArray& aufnahme) {
+    ASSERT_GE(aufnahme.size(), kDunkel);
+    const qsizetype frames = aufnahme.size() - kDunkel;
+    EXPECT_EQ(frames % kFrame, 0) << "the record ends mid-frame";
+    for (qsizetype ende = kFrame; ende <= frames; ende += kFrame)
+        ASSERT_EQ(aufnahme.mid(ende - 2, 2), QByteArray("\x80\x00", 2)) << "frame ending at " << ende;
+    QByteArray dunkel;
+    for (int i = 0; i < 1764; ++i) dunkel.append("\x00\x01", 2);
+    dunkel.append("\x80\x00", 2);
+    EXPECT_EQ(aufnahme.right(kDunkel), dunkel);
+    EXPECT_EQ(lies(o.pfad("Letzte Lauf-Liste")), QByteArray("Probe\r\n"));
+    EXPECT_TRUE(o.laufListeGespeichert());
+}
+
+QStringList kopflos(const SpielOrdner& o, const QString& port, QStringList mehr = {}) {
+    return QStringList{"--headless", "--quiet", "--folder", o.ordner.path(), "--port", port} + mehr;
+}
+
+bool exitStatus(const std::optional<int>& s, int erwartet) {
+    return s && WIFEXITED(*s) && WEXITSTATUS(*s) == erwartet;
+}
+std::string beschreibe(const std::optional<int>& s) {
+    if (!s) return "still running";
+    if (WIFSIGNALED(*s)) return "killed by signal " + std::to_string(WTERMSIG(*s));
+    return "exit status " + std::to_string(WEXITSTATUS(*s));
+}
+
+} // namespace
+
+// A closed terminal (SIGHUP) and a service stop (SIGTERM) while playing: a clean shut-down.
+TEST(Kopflos, SignalBeimSpielenBeendetSauber) {
+    for (int sig : {SIGHUP, SIGTERM}) {
+        SCOPED_TRACE(strsignal(sig));
+        SpielOrdner o;
+        const QString aufnahme = o.pfad("draht.bin");
+        Prozess p(kProgramm, kopflos(o, "record:" + aufnahme), o.pfad("lauf"));
+        ASSERT_TRUE(warteBis([&] { return QFileInfo(aufnahme).size() >= 3 * kFrame; }, 20s)) << p.fehlerAusgabe().data();
+        p.signal(sig);
+        const auto s = p.warten(10s);
+        ASSERT_TRUE(exitStatus(s, 0)) << beschreibe(s) << p.fehlerAusgabe().data();
+        prüfeSauberBeendet(o, lies(aufnahme));
+    }
+}
+
+// A signal that is already pending when the program starts arrives while it reads its
+// files: start-up finishes, then it shuts down cleanly instead of dying or playing on.
+TEST(Kopflos, SignalWährendDesStartsBeendetSauber) {
+    SpielOrdner o;
+    const QString aufnahme = o.pfad("draht.bin");
+    Prozess p(kProgramm, kopflos(o, "record:" + aufnahme), o.pfad("lauf"), {}, {}, {SIGHUP});
+    p.signal(SIGHUP);
+    const auto s = p.warten(20s);
+    ASSERT_TRUE(exitStatus(s, 0)) << beschreibe(s) << p.fehlerAusgabe().data();
+    prüfeSauberBeendet(o, lies(aufnahme));
+}
+
+// A record file on a device that takes no bytes (a node like /dev/full, made here): the
+// failure is reported once, naming the file and the reason, and the player shuts down
+// with status 4 after saving its files.
+TEST(Kopflos, PortDerKeineBytesNimmtBeendetMitFehler) {
+    if (::geteuid() != 0) GTEST_SKIP() << "needs root to make a character device node (mknod c 1 7)";
+    SpielOrdner o;
+    const QString voll = o.pfad("voll");
+    ASSERT_EQ(::mknod(voll.toLocal8Bit().constData(), S_IFCHR | 0666, makedev(1, 7)), 0) << strerror(errno);
+    Prozess p(kProgramm, kopflos(o, "record:" + voll, {"--fast"}), o.pfad("lauf"));
+    const auto s = p.warten(20s);
+    ASSERT_TRUE(exitStatus(s, 4)) << beschreibe(s) << p.fehlerAusgabe().data();
+    const QByteArray fehler = p.fehlerAusgabe();
+    const QByteArray meldung = "glanzzug: record:" + voll.toLocal8Bit() + ": write failed: No space left on device\n";
+    EXPECT_EQ(fehler.count(meldung), 1) << fehler.data();
+    EXPECT_EQ(fehler.count("write failed"), 1) << fehler.data();
+    EXPECT_EQ(lies(o.pfad("Letzte Lauf-Liste")), QByteArray("Probe\r\n"));
+    EXPECT_TRUE(o.laufListeGespeichert());
+}
+
+// The service manager, played by a datagram socket: ready after start-up, the watchdog
+// fed while playing (100 ms asked for, so every 50 ms), stopping at SIGTERM.
+TEST(Kopflos, MeldetDemDienstverwalterBereitWachhundUndHalt) {
+    SpielOrdner o;
+    const QString sockel = o.pfad("notify");
+    const int fd = ::socket(AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    ASSERT_GE(fd, 0);
+    sockaddr_un adresse{};
+    adresse.sun_family = AF_UNIX;
+    const QByteArray pfad = sockel.toLocal8Bit();
+    ASSERT_LT(std::size_t(pfad.size()), sizeof adresse.sun_path);
+    std::memcpy(adresse.sun_path, pfad.constData(), std::size_t(pfad.size()));
+    ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&adresse), sizeof adresse), 0) << strerror(errno);
+    QStringList meldungen;
+    auto empfangen = [&] {
+        char puffer[4096];
+        ssize_t n;
+        while ((n = ::recv(fd, puffer, sizeof puffer, 0)) > 0)
+            meldungen += QString::fromUtf8(puffer, n).split(u'\n', Qt::SkipEmptyParts);
+    };
+
+    Prozess p(kProgramm, kopflos(o, "none"), o.pfad("lauf"), {"NOTIFY_SOCKET=" + sockel, "WATCHDOG_USEC=100000"},
+              {"WATCHDOG_PID"});
+    EXPECT_TRUE(warteBis([&] { return empfangen(), meldungen.count("WATCHDOG=1") >= 4; }, 20s)) << p.fehlerAusgabe().data();
+    ASSERT_FALSE(meldungen.isEmpty());
+    EXPECT_EQ(meldungen.front(), "READY=1") << meldungen.join(u' ').toStdString();
+    p.signal(SIGTERM);
+    const auto s = p.warten(10s);
+    empfangen();
+    ::close(fd);
+    ASSERT_TRUE(exitStatus(s, 0)) << beschreibe(s);
+    EXPECT_EQ(meldungen.count("READY=1"), 1);
+    EXPECT_EQ(meldungen.back(), "STOPPING=1") << meldungen.join(u' ').toStdString();
+}
+
+// Help, version and the headless player need no display server, even when the
+// environment asks for one.
+TEST(Kopflos, BrauchtKeinenBildschirm) {
+    SpielOrdner o;
+    const QStringList ohneBildschirm{"QT_QPA_PLATFORM=xcb"};
+    const QStringList ohne{"DISPLAY", "WAYLAND_DISPLAY"};
+    struct Fall {
+        QStringList argumente;
+        QByteArray ausgabe; // expected on standard output
+    };
+    for (const Fall& fall : {Fall{{"--help"}, "--headless"}, Fall{{"--version"}, "glanzzug"},
+                             Fall{kopflos(o, "none", {"--ticks", "5", "--fast"}), ""}}) {
+        SCOPED_TRACE(fall.argumente.join(u' ').toStdString());
+        Prozess p(kProgramm, fall.argumente, o.pfad("lauf"), ohneBildschirm, ohne);
+        const auto s = p.warten(20s);
+        ASSERT_TRUE(exitStatus(s, 0)) << beschreibe(s) << p.fehlerAusgabe().data();
+        EXPECT_TRUE(lies(o.pfad("lauf.out")).contains(fall.ausgabe));
+    }
+}
+
+// A presentation in a system font, and one in a font that is not installed: the headless
+// player sends exactly the frames the window's model draws, with the same fallback, also
+// when the screen's resolution differs (QT_FONT_DPI stands for a desktop at 120 dpi).
+TEST(Kopflos, SchriftenWieImFenster) {
+    constexpr int kTicks = 120;
+    // The window's model in this process: the same start-up, "Timer an", ticks, shut-down.
+    auto modell = [](const QByteArray& schrift) {
+        SpielOrdner o(schrift);
+        const QString vorher = QDir::currentPath();
+        QDir::setCurrent(o.ordner.path());
+        AufnahmePort port;
+        SkriptDialoge dialoge;
+        Fenster f;
+        f.port = &port;
+        f.dialoge = &dialoge;
+        Verdrahten(f);
+        Form_Load(f);
+        TimerAn_Click(f);
+        for (int t = 0; t < kTicks && f.T.an(); ++t) f.T.ablaufen();
+        f.T.setzeAn(false);
+        Form_Unload(f);
+        QDir::setCurrent(vorher);
+        const auto w = port.werte();
+        return QByteArray(reinterpret_cast<const char*>(w.data()), qsizetype(w.size()));
+    };
+    const QByteArray eingebaut = modell("Small Fonts");
+    for (const QByteArray& schrift : {QByteArray("DejaVu Sans"), QByteArray("Arial")}) {
+        const QByteArray fenster = modell(schrift);
+        ASSERT_GE(fenster.size(), kTicks / 2 * kFrame + kDunkel);
+        EXPECT_NE(fenster, eingebaut) << "the font took no effect";
+        for (const QString& umgebung : {QString("GLANZZUG_PROBE=1"), QString("QT_FONT_DPI=120")}) {
+            SCOPED_TRACE(schrift.toStdString() + ", " + umgebung.toStdString());
+            SpielOrdner kopf(schrift);
+            const QString aufnahme = kopf.pfad("draht.bin");
+            Prozess p(kProgramm,
+                      kopflos(kopf, "record:" + aufnahme, {"--fast", "--ticks", QString::number(kTicks)}),
+                      kopf.pfad("lauf"), {umgebung});
+            const auto s = p.warten(30s);
+            ASSERT_TRUE(exitStatus(s, 0)) << beschreibe(s) << p.fehlerAusgabe().data();
+            EXPECT_TRUE(lies(aufnahme) == fenster) << "the headless frames differ from the window's";
+        }
+    }
+}
