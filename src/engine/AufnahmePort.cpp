@@ -7,10 +7,13 @@
 namespace glanzzug {
 
 DateiAufnahmePort::DateiAufnahmePort(const std::string& pfad) : pfad_(pfad) {
-    fd_ = ::open(pfad.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0666);
+    // Opened without blocking, so that a FIFO without a reader cannot hold up start-up
+    // (where signals no longer end the program); writes then block as usual.
+    fd_ = ::open(pfad.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC | O_NONBLOCK, 0666);
     if (fd_ < 0)
         throw PortFehler("record:" + pfad + ": cannot open for appending: " + std::strerror(errno) +
                          ". Choose a file in a writable folder.");
+    ::fcntl(fd_, F_SETFL, ::fcntl(fd_, F_GETFL) & ~O_NONBLOCK);
     puffer_.reserve(4096);
 }
 

@@ -85,6 +85,10 @@ TEST(Aufnahme, DateiErhältJedesByte) {
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), QByteArray("\x00\x02\x03\x01\x80\x00", 6));
     EXPECT_THROW(DateiAufnahmePort("/nonexistent-folder/x.bin"), PortFehler);
+    // A FIFO without a reader is refused at once instead of blocking start-up.
+    const std::string fifo = d.filePath("fifo").toStdString();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_THROW(DateiAufnahmePort{fifo}, PortFehler);
 }
 
 // A record file on a device that takes no bytes (a node like /dev/full, made in the test's
