@@ -2,7 +2,6 @@
 #include "Ereignis.h"
 #include "Port.h"
 #include <array>
-#include <bitset>
 
 namespace glanzzug {
 
@@ -31,8 +30,13 @@ public:
 private:
     void nimm(std::uint8_t wert);
 
-    std::array<std::bitset<kBits>, kModule> schiebe_{};
-    std::array<std::bitset<kBits>, kModule> anzeige_{};
+    // The shift registers of all six modules at once: the port byte of each of the last
+    // kBits rising clock edges (bit m + 1 is module m's data bit), as a ring whose oldest
+    // entry is at kopf_. Entries never written are 0, as a register starts empty.
+    std::array<std::uint8_t, kBits> schiebe_{};
+    std::size_t kopf_ = 0;
+    // The latched bytes, oldest (first shifted) first.
+    std::array<std::uint8_t, kBits> anzeige_{};
     std::uint8_t letzter_ = 0;
     std::uint64_t latches_ = 0;
 };

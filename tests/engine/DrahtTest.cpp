@@ -117,6 +117,25 @@ TEST(Draht, SimulatorEntschlüsseltWasGesendetWurde) {
                 ASSERT_EQ(sim.led(m, c, r), erwartet) << m << " " << c << " " << r;
             }
     EXPECT_EQ(sim.latchZähler(), 1u);
+
+    // Stray clock pulses before a frame shift out of the registers again; a frame handed
+    // over byte by byte decodes as one handed over whole.
+    std::uint8_t frame[kFrameBytes];
+    frameBauen(a.f, frame);
+    SimulierterPort ganz, einzeln;
+    for (SimulierterPort* p : {&ganz, &einzeln})
+        for (int i = 0; i < 5; ++i) {
+            p->ausgeben(Port::kAdresse, 2);
+            p->ausgeben(Port::kAdresse, 3);
+        }
+    ganz.ausgebenFolge(Port::kAdresse, frame, kFrameBytes);
+    for (std::uint8_t b : frame) einzeln.ausgeben(Port::kAdresse, b);
+    for (int m = 0; m < 6; ++m)
+        for (int c = 0; c < 7; ++c)
+            for (int r = 0; r < 7; ++r) {
+                ASSERT_EQ(ganz.led(m, c, r), sim.led(m, c, r)) << m << " " << c << " " << r;
+                ASSERT_EQ(einzeln.led(m, c, r), sim.led(m, c, r)) << m << " " << c << " " << r;
+            }
 }
 
 TEST(Draht, DunkelSchaltenSchickt1764TaktpulseUndLatch) {
