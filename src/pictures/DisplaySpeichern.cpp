@@ -1,6 +1,7 @@
 #include "DisplaySpeichern.h"
 #include "Fenster.h"
-#include <QSaveFile>
+#include "SichereDatei.h"
+#include <QBuffer>
 
 namespace glanzzug {
 
@@ -11,14 +12,12 @@ QString BmpDateiname(const QString& antwort) {
 bool AlsBmpSpeichern(const QImage& bild, const QString& name) {
     if (bild.isNull() || name.isEmpty()) return false;
     if (name.contains(u'/') || name.contains(u'\\') || name.contains(QChar(0))) return false;
-    QSaveFile datei(name);
-    if (!datei.open(QIODevice::WriteOnly)) return false;
+    QByteArray bytes;
+    QBuffer puffer(&bytes);
+    puffer.open(QIODevice::WriteOnly);
     // RGB888 has no alpha and 24 bits a pixel: the BMP writer keeps that depth.
-    if (!bild.convertToFormat(QImage::Format_RGB888).save(&datei, "BMP")) {
-        datei.cancelWriting();
-        return false;
-    }
-    return datei.commit();
+    if (!bild.convertToFormat(QImage::Format_RGB888).save(&puffer, "BMP")) return false;
+    return schreibeDatei(name, bytes);
 }
 
 void FormSpeichern_Click(Fenster& f) {
