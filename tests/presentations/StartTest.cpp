@@ -32,17 +32,17 @@ void alsLetzteLaufListe(const QByteArray& darstellung) {
 // The program as it is put together at start: a window in its design state (a 120 x 120
 // display, the modules not yet placed), wired, recording its port; then started up, and
 // shut down at the end.
-struct Programm {
+struct FrischGestartet {
     AufnahmePort port;
     SkriptDialoge dialoge;
     Fenster f;
-    Programm() {
+    FrischGestartet() {
         f.port = &port;
         f.dialoge = &dialoge;
         Verdrahten(f);
         Form_Load(f);
     }
-    ~Programm() { Form_Unload(f); }
+    ~FrischGestartet() { Form_Unload(f); }
     void ticks(int n) {
         for (int i = 0; i < n; ++i) f.T.ablaufen();
     }
@@ -135,7 +135,7 @@ TEST(LetzteLaufListe, DasErsteBildZeigtJedesModulSeinFenster) {
             for (int x = 0; x < 7; ++x) bild.setPixel(7 * (m % 3) + x, 7 * (m / 3) + y, alsPixel(tabelle[m + 1]));
     ASSERT_TRUE(bild.save(QStringLiteral("bunt.bmp")));
     alsLetzteLaufListe("AuWa=1\r\nAniB=bunt.bmp/\r\nTemp=1000\r\n");
-    Programm l;
+    FrischGestartet l;
     EXPECT_EQ(std::pair(l.f.DisplayBreite, l.f.DisplayHöhe), std::pair(21.0, 14));
     ASSERT_EQ(l.port.schreiben.size(), std::size_t(kFrameBytes)); // one frame, during start-up
     Leds soll;
@@ -153,7 +153,7 @@ TEST(LetzteLaufListe, DerErsteDurchlaufSpieltWieJederSpätere) {
         TestOrdner o;
         anordnung();
         alsLetzteLaufListe(QByteArray("Text=HALLO\r\nLaRi=") + lari + "\r\nTemp=10\r\n");
-        Programm l;
+        FrischGestartet l;
         // One pass per presentation: it ends at the count, then the run list loads it again.
         std::vector<std::size_t> passEnden;
         for (int tick = 0; tick < 2000 && passEnden.size() < 2; ++tick) {
@@ -171,7 +171,7 @@ TEST(LetzteLaufListe, DerErsteDurchlaufSpieltWieJederSpätere) {
         for (std::size_t i = 0; i < 2 * länge; ++i) hell[i / länge] += leuchtet(i);
         EXPECT_GT(hell[0], 0u) << lari;
         EXPECT_GT(hell[1], 0u) << lari;
-        if (QByteArray(lari) == "4") {
+        if (std::string_view(lari) == "4") {
             EXPECT_TRUE(std::equal(alle.begin(), alle.begin() + std::ptrdiff_t(länge), alle.begin() + std::ptrdiff_t(länge)));
             EXPECT_TRUE(leuchtet(0)); // the first column of the H at the right edge
         }
@@ -190,7 +190,7 @@ TEST(LetzteLaufListe, OhneGültigeAnordnungStehtDerTimerUndKopflosSpieltEs) {
             for (int x = 35; x < 42; ++x) bild.setPixel(x, y, alsPixel(RGB(0, 0, 255)));
         ASSERT_TRUE(bild.save(QStringLiteral("rechts.bmp")));
         alsLetzteLaufListe("AuWa=1\r\nAniB=rechts.bmp/\r\nTemp=40\r\n");
-        Programm l;
+        FrischGestartet l;
         EXPECT_FALSE(l.f.T.an());
         EXPECT_EQ(l.f.T.intervall(), 40);
         ASSERT_EQ(l.port.schreiben.size(), std::size_t(kFrameBytes));
