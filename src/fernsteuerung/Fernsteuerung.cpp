@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <QWebSocket>
 #include <sys/socket.h>
+#include <unistd.h>
 
 namespace glanzzug {
 
@@ -48,11 +49,18 @@ public:
 
 protected:
     void incomingConnection(qintptr deskriptor) override {
+        if (offen_ >= Fernsteuerung::kMeisteVerbindungen) {
+            ::close(int(deskriptor));
+            return;
+        }
         auto* s = new QTcpSocket(this);
         if (!s->setSocketDescriptor(deskriptor)) {
             delete s;
             return;
         }
+        ++offen_;
+        // Also when the socket went on to the live view: it is deleted with its WebSocket.
+        connect(s, &QObject::destroyed, this, [this] { --offen_; });
         // A whole request stays in the socket's buffer until it is complete; a little room
         // beyond the largest one lets us see that a client sends more.
         s->setReadBufferSize(kGrößterKopf + Fernsteuerung::kGrößterKörper + 4096);
@@ -69,6 +77,9 @@ protected:
         });
         addPendingConnection(s);
     }
+
+private:
+    int offen_ = 0;
 };
 
 struct Datei {

@@ -19,10 +19,12 @@ struct Fenster;
 // body over kGrößterKörper bytes gets 413 (the connection is closed when more than that
 // arrives, so a client cannot fill the memory). No CORS headers are sent; a WebSocket
 // with an Origin other than this server's own is refused (403), as is one beyond
-// LiveAnsicht::kMeisteZuschauer (503).
+// LiveAnsicht::kMeisteZuschauer (503). Beyond kMeisteVerbindungen open connections, new
+// ones are closed at once, so that clients cannot use up the program's file descriptors.
 class Fernsteuerung : public QAbstractHttpServer {
 public:
     static constexpr qint64 kGrößterKörper = 64 * 1024;
+    static constexpr int kMeisteVerbindungen = 128;
 
     // `f` must outlive the server; while it lives, every frame sent goes to the live view.
     Fernsteuerung(Fenster& f, QByteArray schlüssel, QString portBeschreibung);

@@ -182,6 +182,25 @@ TEST(Api, ÜbergroßeAnfrageWirdAbgeschnitten) {
     EXPECT_EQ(s.get("/api/status").status, 200); // the server serves on
 }
 
+TEST(Api, VerbindungenSindBegrenzt) {
+    Server s;
+    std::vector<std::unique_ptr<QTcpSocket>> offen;
+    for (int i = 0; i < Fernsteuerung::kMeisteVerbindungen; ++i) {
+        offen.push_back(std::make_unique<QTcpSocket>());
+        offen.back()->connectToHost(QStringLiteral("127.0.0.1"), s.port);
+        offen.back()->write("GET /seite.css HTTP/1.1\r\nHost: x\r\n\r\n");
+    }
+    // Every one of them is answered and stays open.
+    EXPECT_TRUE(warten([&] {
+        return std::all_of(offen.begin(), offen.end(), [](const auto& v) { return v->bytesAvailable() > 0; });
+    }));
+    EXPECT_EQ(s.get("/api/status").status, 0); // one more is closed unanswered
+    offen.front()->disconnectFromHost();
+    offen.erase(offen.begin());
+    warten([&] { return false; }, 200);
+    EXPECT_EQ(s.get("/api/status").status, 200);
+}
+
 TEST(Api, SeiteOhneTokenUndOhneCors) {
     Server s;
     const HttpAntwort seite = anfrage(s.port, "GET", "/", {}, QByteArray());
