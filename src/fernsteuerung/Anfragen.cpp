@@ -70,16 +70,17 @@ struct Route {
     Methode methode;
     QStringView pfad;
     bool mitName; // the path continues with "/" and a name
-    Antwort (*beantworten)(Anfragen& a, const QString& name, const QByteArray& körper);
+    // Requests other than GET take a JSON object as their body (400 otherwise).
+    Antwort (*beantworten)(Anfragen& a, const QString& name, const QJsonObject& körper);
 };
 
-Antwort statusAntwort(Anfragen& a, const QString&, const QByteArray&) { return {200, a.status()}; }
+Antwort statusAntwort(Anfragen& a, const QString&, const QJsonObject&) { return {200, a.status()}; }
 
-Antwort darstellungen(Anfragen& a, const QString&, const QByteArray&) { return json(namen(a.f.AlleLS)); }
+Antwort darstellungen(Anfragen& a, const QString&, const QJsonObject&) { return json(namen(a.f.AlleLS)); }
 
-Antwort laufListen(Anfragen& a, const QString&, const QByteArray&) { return json(namen(a.f.AlleLL)); }
+Antwort laufListen(Anfragen& a, const QString&, const QJsonObject&) { return json(namen(a.f.AlleLL)); }
 
-Antwort laufListe(Anfragen& a, const QString& name, const QByteArray&) {
+Antwort laufListe(Anfragen& a, const QString& name, const QJsonObject&) {
     const auto i = finden(a.f.AlleLL, name);
     if (auto* e = std::get_if<Antwort>(&i)) return *e;
     const auto zeilen = dateiZeilen(dateiFinden(name, a.f.LaufListenEndung), kMeisteLaufListenEinträge);
@@ -87,7 +88,7 @@ Antwort laufListe(Anfragen& a, const QString& name, const QByteArray&) {
     return json(QJsonArray::fromStringList(*zeilen));
 }
 
-Antwort anordnung(Anfragen& a, const QString&, const QByteArray&) {
+Antwort anordnung(Anfragen& a, const QString&, const QJsonObject&) {
     QJsonArray module;
     for (int m = 0; m < 6; ++m)
         module.append(QJsonObject{{QStringLiteral("present"), a.f.ModulSichtbar[m].toolTip() == u"Sichtbar"},
@@ -99,10 +100,7 @@ Antwort anordnung(Anfragen& a, const QString&, const QByteArray&) {
 // Choosing a presentation or a run list as a person does in the window: pick it in its
 // combo box (which raises the same Click), and for a run list tick "Lauf-Liste laufen
 // lassen" afterwards.
-Antwort spielen(Anfragen& a, const QString&, const QByteArray& körper) {
-    const auto o = objekt(körper);
-    if (auto* e = std::get_if<Antwort>(&o)) return *e;
-    const QJsonObject& anfrage = std::get<QJsonObject>(o);
+Antwort spielen(Anfragen& a, const QString&, const QJsonObject& anfrage) {
     const QJsonValue darstellung = anfrage.value(QStringLiteral("presentation"));
     const QJsonValue liste = anfrage.value(QStringLiteral("runList"));
     if (darstellung.isString() == liste.isString() || (!darstellung.isString() && !darstellung.isUndefined()) ||
@@ -116,10 +114,8 @@ Antwort spielen(Anfragen& a, const QString&, const QByteArray& körper) {
     return {200, a.status()};
 }
 
-Antwort text(Anfragen& a, const QString&, const QByteArray& körper) {
-    const auto o = objekt(körper);
-    if (auto* e = std::get_if<Antwort>(&o)) return *e;
-    const QJsonValue t = std::get<QJsonObject>(o).value(QStringLiteral("text"));
+Antwort text(Anfragen& a, const QString&, const QJsonObject& anfrage) {
+    const QJsonValue t = anfrage.value(QStringLiteral("text"));
     if (!t.isString()) return fehler(400, QStringLiteral("\"text\" must be a string"));
     if (t.toString().size() > kLängsterText)
         return fehler(422, QStringLiteral("the text is longer than %1 characters").arg(kLängsterText));
@@ -129,10 +125,8 @@ Antwort text(Anfragen& a, const QString&, const QByteArray& körper) {
     return {200, a.status()};
 }
 
-Antwort timer(Anfragen& a, const QString&, const QByteArray& körper) {
-    const auto o = objekt(körper);
-    if (auto* e = std::get_if<Antwort>(&o)) return *e;
-    const QJsonValue an = std::get<QJsonObject>(o).value(QStringLiteral("on"));
+Antwort timer(Anfragen& a, const QString&, const QJsonObject& anfrage) {
+    const QJsonValue an = anfrage.value(QStringLiteral("on"));
     if (!an.isBool()) return fehler(400, QStringLiteral("\"on\" must be true or false"));
     (an.toBool() ? a.f.TimerAn : a.f.TimerAus).klick();
     return {200, a.status()};
@@ -161,7 +155,11 @@ Anfragen::Antwort Anfragen::beantworten(Methode methode, const QString& pfad, co
             continue;
         }
         pfadBekannt = true;
-        if (r.methode == methode) return r.beantworten(*this, name, körper);
+        if (r.methode != methode) continue;
+        if (methode == Methode::Get) return r.beantworten(*this, name, {});
+        const auto o = objekt(körper);
+        if (auto* e = std::get_if<Antwort>(&o)) return *e;
+        return r.beantworten(*this, name, std::get<QJsonObject>(o));
     }
     return pfadBekannt ? fehler(405, QStringLiteral("method not allowed")) : fehler(404, QStringLiteral("not found"));
 }
