@@ -37,7 +37,7 @@ TEST(Schlüssel, UnbrauchbareDateienWerdenAbgelehnt) {
     schreib(QStringLiteral("riesig"), QByteArray(8192, 'a'));
     QDir().mkdir(QStringLiteral("ordner"));
     ASSERT_EQ(::mkfifo("rohr", 0600), 0); // would block a reader that waits for a writer
-    for (const char* name : {"kurz", "leer", "fremd", "riesig", "ordner", "rohr", "fehlt/ganz/und/gar/../x"}) {
+    for (const char* name : {"kurz", "leer", "fremd", "riesig", "ordner", "rohr", "kurz/unter-einer-datei"}) {
         EXPECT_THROW(Schlüssel::ladenOderErzeugen(QString::fromUtf8(name)), Schlüssel::Fehler) << name;
     }
     EXPECT_EQ(lies(QStringLiteral("kurz")), "0123456789abcdef\n"); // never replaced
