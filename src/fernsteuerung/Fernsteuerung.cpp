@@ -22,6 +22,7 @@ constexpr qint64 kGrößterKopf = 16 * 1024;
 constexpr char kGelesen[] = "glanzzugGelesen";
 
 constexpr char kVerworfen[] = "glanzzugVerworfen";
+constexpr char kRuhe[] = "glanzzugRuhe";
 
 // Answers 413 and closes the connection gently: what the client still sends is read and
 // dropped until the answer is out and our side is shut, so the client sees the answer
@@ -43,9 +44,11 @@ void abweisen(QTcpSocket* s) {
 // Accepts connections and counts what each has sent since its last complete request. The
 // HTTP server keeps a whole request in memory before it answers; a client that sends
 // more than a request may hold gets 413 and is cut off before it can fill the memory.
+// A connection that neither sends nor receives for `ruhezeit` is closed, so that idle
+// clients do not hold connections for ever.
 class WachsamerServer : public QTcpServer {
 public:
-    using QTcpServer::QTcpServer;
+    WachsamerServer(QObject* eltern, std::chrono::milliseconds ruhezeit) : QTcpServer(eltern), ruhezeit_(ruhezeit) {}
 
 protected:
     void incomingConnection(qintptr deskriptor) override {
@@ -64,8 +67,15 @@ protected:
         // A whole request stays in the socket's buffer until it is complete; a little room
         // beyond the largest one lets us see that a client sends more.
         s->setReadBufferSize(kGrößterKopf + Fernsteuerung::kGrößterKörper + 4096);
+        auto* ruhe = new QTimer(s);
+        ruhe->setObjectName(QLatin1StringView(kRuhe));
+        ruhe->setSingleShot(true);
+        ruhe->start(ruhezeit_);
+        connect(ruhe, &QTimer::timeout, s, [s] { s->abort(); });
+        connect(s, &QTcpSocket::bytesWritten, ruhe, [ruhe] { ruhe->start(); });
         // Connected before the HTTP server's own handler, so it runs first.
-        connect(s, &QTcpSocket::readyRead, s, [s] {
+        connect(s, &QTcpSocket::readyRead, s, [s, ruhe] {
+            ruhe->start();
             if (s->property(kVerworfen).toBool()) {
                 if (s->isTransactionStarted()) s->commitTransaction();
                 s->readAll();
@@ -79,6 +89,7 @@ protected:
     }
 
 private:
+    std::chrono::milliseconds ruhezeit_;
     int offen_ = 0;
 };
 
@@ -140,8 +151,8 @@ Fernsteuerung::Fernsteuerung(Fenster& f, QByteArray schlüssel, QString portBesc
 
 Fernsteuerung::~Fernsteuerung() { f_.ablauf.frameGesendet = nullptr; }
 
-quint16 Fernsteuerung::lauschen(const QHostAddress& adresse, quint16 port) {
-    auto* server = new WachsamerServer(this);
+quint16 Fernsteuerung::lauschen(const QHostAddress& adresse, quint16 port, std::chrono::milliseconds ruhezeit) {
+    auto* server = new WachsamerServer(this, ruhezeit);
     if (!server->listen(adresse, port)) {
         delete server;
         return 0;
@@ -176,6 +187,8 @@ bool Fernsteuerung::handleRequest(const QHttpServerRequest& a, QTcpSocket* socke
         // True hands the connection to the WebSocket server; false makes the caller answer
         // through missingHandler and close it.
         abweisung_ = liveAbweisung(a);
+        // A live view is quiet while the picture stands still; it stays open.
+        if (abweisung_ == 0) delete socket->findChild<QTimer*>(QLatin1StringView(kRuhe), Qt::FindDirectChildrenOnly);
         return abweisung_ == 0;
     }
     const QString pfad = a.url().path(QUrl::FullyDecoded);

@@ -3,6 +3,7 @@
 #include "LiveAnsicht.h"
 #include <QAbstractHttpServer>
 #include <QHostAddress>
+#include <chrono>
 
 class QTcpServer;
 
@@ -31,7 +32,9 @@ public:
     ~Fernsteuerung() override;
 
     // Listens on the address and port (0: a free one). Returns the port, 0 on failure.
-    quint16 lauschen(const QHostAddress& adresse, quint16 port);
+    // An HTTP connection that stays silent for `ruhezeit` is closed.
+    static constexpr std::chrono::milliseconds kRuhezeit{30'000};
+    quint16 lauschen(const QHostAddress& adresse, quint16 port, std::chrono::milliseconds ruhezeit = kRuhezeit);
     LiveAnsicht& live() { return live_; }
 
 protected:

@@ -2,6 +2,7 @@
 // each does to the window's models, the tokens, and every refusal leaving things as they were.
 #include "Server.h"
 #include <QJsonArray>
+#include <QWebSocket>
 
 using namespace glanzzug;
 using namespace glanzzug::test;
@@ -199,6 +200,28 @@ TEST(Api, VerbindungenSindBegrenzt) {
     offen.erase(offen.begin());
     warten([&] { return false; }, 200);
     EXPECT_EQ(s.get("/api/status").status, 200);
+}
+
+TEST(Api, StilleVerbindungenWerdenGeschlossen) {
+    // A connection that sends nothing is closed after the quiet time; one that goes on
+    // asking stays, and so does a live view whose picture stands still.
+    TestOrdner o;
+    TestFenster t;
+    Fernsteuerung fern{t.f, kSchlüssel, QStringLiteral("test")};
+    const quint16 port = fern.lauschen(QHostAddress::LocalHost, 0, std::chrono::milliseconds(300));
+    QTcpSocket still, fragend;
+    for (QTcpSocket* v : {&still, &fragend}) v->connectToHost(QStringLiteral("127.0.0.1"), port);
+    QWebSocket live;
+    live.open(QUrl(QStringLiteral("ws://127.0.0.1:%1/api/live?token=").arg(port) + QString::fromUtf8(kSchlüssel)));
+    ASSERT_TRUE(warten([&] { return live.state() == QAbstractSocket::ConnectedState; }));
+    for (int i = 0; i < 6; ++i) {
+        fragend.write("GET /seite.css HTTP/1.1\r\nHost: x\r\n\r\n");
+        warten([] { return false; }, 150);
+        fragend.readAll();
+    }
+    EXPECT_EQ(still.state(), QAbstractSocket::UnconnectedState);
+    EXPECT_EQ(fragend.state(), QAbstractSocket::ConnectedState);
+    EXPECT_EQ(live.state(), QAbstractSocket::ConnectedState);
 }
 
 TEST(Api, SeiteOhneTokenUndOhneCors) {
