@@ -6,7 +6,8 @@ GLANZZUG_TOP=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 GLANZZUG_BUILD=${GLANZZUG_BUILD:-$GLANZZUG_TOP/build}
 
 glanzzug_pakete=(cmake ninja-build g++ ccache pkgconf qt6-base-dev libgl-dev libsystemd-dev libgtest-dev
-                 libbenchmark-dev fonts-dejavu-core systemd)
+                 libbenchmark-dev fonts-dejavu-core systemd qt6-httpserver-dev qt6-websockets-dev
+                 chromium chromium-driver python3-selenium)
 fehlend=()
 for p in "${glanzzug_pakete[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || fehlend+=("$p")

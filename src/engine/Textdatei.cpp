@@ -1,6 +1,5 @@
 #include "Textdatei.h"
-#include <QFile>
-#include <QSaveFile>
+#include "SichereDatei.h"
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -34,19 +33,17 @@ QString nurWindows1252(const QString& text) {
     return aus;
 }
 
-std::optional<QStringList> leseZeilen(const QString& pfad, qsizetype höchstens) {
-    QFile datei(pfad);
-    if (!datei.open(QIODevice::ReadOnly)) return std::nullopt;
-    const QByteArray inhalt = datei.readAll();
-    if (datei.error() != QFileDevice::NoError) return std::nullopt;
+std::optional<QStringList> leseZeilen(const QString& pfad, qsizetype höchstens, qint64 höchstensBytes) {
+    const auto inhalt = leseDatei(pfad, höchstensBytes);
+    if (!inhalt) return std::nullopt;
     QStringList zeilen;
     qsizetype anfang = 0;
-    const qsizetype n = inhalt.size();
+    const qsizetype n = inhalt->size();
     while (anfang < n && zeilen.size() < höchstens) {
         qsizetype i = anfang;
-        while (i < n && inhalt[i] != '\r' && inhalt[i] != '\n') ++i;
-        zeilen.append(ausWindows1252(inhalt.mid(anfang, i - anfang)));
-        if (i < n && inhalt[i] == '\r' && i + 1 < n && inhalt[i + 1] == '\n') ++i;
+        while (i < n && (*inhalt)[i] != '\r' && (*inhalt)[i] != '\n') ++i;
+        zeilen.append(ausWindows1252(inhalt->mid(anfang, i - anfang)));
+        if (i < n && (*inhalt)[i] == '\r' && i + 1 < n && (*inhalt)[i + 1] == '\n') ++i;
         anfang = i + 1;
     }
     return zeilen;
@@ -59,18 +56,12 @@ std::optional<QString> leseErsteZeile(const QString& pfad) {
 }
 
 bool schreibeZeilenAtomar(const QString& pfad, const QStringList& zeilen) {
-    if (pfad.isEmpty()) return false;
-    QSaveFile datei(pfad);
-    if (!datei.open(QIODevice::WriteOnly)) return false;
+    QByteArray bytes;
     for (const QString& z : zeilen) {
-        QByteArray b = alsWindows1252(z);
-        b.append("\r\n");
-        if (datei.write(b) != b.size()) {
-            datei.cancelWriting();
-            break;
-        }
+        bytes.append(alsWindows1252(z));
+        bytes.append("\r\n");
     }
-    return datei.commit();
+    return schreibeDatei(pfad, bytes);
 }
 
 } // namespace glanzzug

@@ -9,18 +9,21 @@ namespace glanzzug {
 // by line; a last line without a line end is read as well. Writing always ends every
 // line with CR LF.
 
-// All lines of the file, or nothing when it cannot be opened or read. `höchstens`
-// bounds how many lines are read (the rest is ignored), so a hostile file cannot make
-// the program keep millions of lines.
-std::optional<QStringList> leseZeilen(const QString& pfad, qsizetype höchstens = 1'000'000);
+// All lines of the file, or nothing when it cannot be read: not a regular file, larger
+// than `höchstensBytes`, or unreadable (see leseDatei). `höchstens` bounds how many lines
+// are kept (the rest is ignored), so a hostile file cannot make the program keep
+// millions of lines. The default byte cap suits the small files of one or a few lines
+// ("Letzte Lauf-Liste", the layout file).
+inline constexpr qint64 kGrößteKleineDatei = 1024 * 1024;
+std::optional<QStringList> leseZeilen(const QString& pfad, qsizetype höchstens = 1'000'000,
+                                      qint64 höchstensBytes = kGrößteKleineDatei);
 
 // The first line of the file; nothing when it cannot be opened or is empty (0 bytes).
 std::optional<QString> leseErsteZeile(const QString& pfad);
 
-// Writes the lines, each followed by CR LF, into a temporary file beside the target and
-// renames it over the target only when everything was written. A failure (no rights,
-// full disk, a name that cannot be created) leaves any old file untouched and returns
-// false.
+// Writes the lines, each followed by CR LF, whole or not at all (see schreibeDatei): a
+// failure (no rights, full disk, a name that cannot be created, a link to something that
+// is no regular file) leaves any old file untouched and returns false.
 bool schreibeZeilenAtomar(const QString& pfad, const QStringList& zeilen);
 
 // Text <-> Windows-1252 bytes. Characters the code page lacks cannot be encoded.

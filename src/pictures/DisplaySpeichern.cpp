@@ -1,6 +1,7 @@
 #include "DisplaySpeichern.h"
 #include "Fenster.h"
-#include <QSaveFile>
+#include "SichereDatei.h"
+#include <QBuffer>
 
 namespace glanzzug {
 
@@ -11,21 +12,24 @@ QString BmpDateiname(const QString& antwort) {
 bool AlsBmpSpeichern(const QImage& bild, const QString& name) {
     if (bild.isNull() || name.isEmpty()) return false;
     if (name.contains(u'/') || name.contains(u'\\') || name.contains(QChar(0))) return false;
-    QSaveFile datei(name);
-    if (!datei.open(QIODevice::WriteOnly)) return false;
+    QByteArray bytes;
+    QBuffer puffer(&bytes);
+    puffer.open(QIODevice::WriteOnly);
     // RGB888 has no alpha and 24 bits a pixel: the BMP writer keeps that depth.
-    if (!bild.convertToFormat(QImage::Format_RGB888).save(&datei, "BMP")) {
-        datei.cancelWriting();
-        return false;
-    }
-    return datei.commit();
+    if (!bild.convertToFormat(QImage::Format_RGB888).save(&puffer, "BMP")) return false;
+    return schreibeDatei(name, bytes);
 }
 
 void FormSpeichern_Click(Fenster& f) {
-    f.Arbeitstext = f.dialoge ? f.dialoge->eingabe(QStringLiteral("Wie soll das Bild heißen ?")) : QString();
-    if (f.Arbeitstext.isEmpty()) return;
-    f.Arbeitstext = BmpDateiname(f.Arbeitstext);
-    if (!AlsBmpSpeichern(f.Pic.bild(), f.Arbeitstext)) return;
+    // What the display shows at the click is what gets saved: the timer ticks on while the
+    // name is asked for, and each step draws a new frame into Pic. The copy is cheap (the
+    // pixels are shared until the next step draws).
+    const QImage gezeigt = f.Pic.bild();
+    QString name = f.dialoge ? f.dialoge->eingabe(QStringLiteral("Wie soll das Bild heißen ?")) : QString();
+    if (name.isEmpty()) return;
+    name = BmpDateiname(name);
+    f.Arbeitstext = name;
+    if (!AlsBmpSpeichern(gezeigt, name)) return;
     f.AniFiles.aktualisieren();
 }
 

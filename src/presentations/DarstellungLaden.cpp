@@ -215,6 +215,16 @@ const std::array<Aktion, kSchlüsselAnzahl> kAktionen{
         return true;
     },
 };
+
+// The sign at rest: the preview black, and every LED off by the shut-down blanking (a
+// frame would light the LEDs of a module that lies outside the display image). Sent at
+// every resting hand-over, so a sign switched on meanwhile goes dark within a pause.
+void dunkelRuhen(Fenster& f) {
+    f.Pic.entferneHintergrundBild();
+    f.Pic.bild().fill(alsPixel(RGB(0, 0, 0)));
+    f.Pic.geändert();
+    ModuleDunkel(f);
+}
 } // namespace
 
 bool DarstellungAnwenden(Fenster& f, const QStringList& zeilen) {
@@ -258,16 +268,14 @@ void DarstellungLaden(Fenster& f) {
     }
     // A finished presentation of a playing run list hands over on the next tick, not
     // inside this call: with every entry past its end, handing over from here would nest
-    // loads without end. Once a whole round of the list has passed its end, the display
-    // is cleared to its back colour (normally dark) and sent, and each further hand-over
-    // waits kRuhePause, so the sign rests instead of reading files a thousand times a
-    // second, and plays again as soon as an entry's end time or date lies ahead once
-    // more (a new day).
+    // loads without end. Once a whole round of the list has passed its end, the sign
+    // rests dark and each further hand-over waits kRuhePause, so the sign neither flashes
+    // the entries' back colours nor reads files a thousand times a second, and plays
+    // again as soon as an entry's end time or date lies ahead once more (a new day).
     const int einträge = f.LaufListe.anzahl();
     if (einträge > 0 && ++f.AbgelaufeneLadungen >= einträge) {
         f.AbgelaufeneLadungen = einträge; // no overflow over months
-        FormLöschen_Click(f);
-        ModuleAusgeben(f);
+        dunkelRuhen(f);
         f.T.setzeIntervall(kRuhePause);
     }
 }

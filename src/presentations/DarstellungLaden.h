@@ -27,8 +27,9 @@ bool DarstellungAnwenden(Fenster& f, const QStringList& zeilen);
 // timer on, one playback step. A presentation whose end has already passed is finished
 // at once (pass state 3, interval 1 ms). While the run list plays, such a presentation
 // hands over on the next tick instead of inside this call, so loads never nest; once a
-// whole round of the run list has passed its end, the display is cleared and sent, and
-// the next hand-over waits kRuhePause instead of 1 ms.
+// whole round of the run list has passed its end, the sign rests dark (Pic black and
+// every LED off, whatever the entries' back colours) and each further hand-over waits
+// kRuhePause instead of 1 ms, until an entry is due again.
 void DarstellungLaden(Fenster& f);
 inline constexpr int kRuhePause = 1000; // ms
 

@@ -1,4 +1,5 @@
 #include "DateiZugriff.h"
+#include "SichereDatei.h"
 #include "Textdatei.h"
 #include <QDir>
 #include <QFile>
@@ -51,21 +52,9 @@ QStringList zeilenAus(QByteArrayView bytes, qsizetype höchstens) {
 }
 
 std::optional<QStringList> dateiZeilen(const QString& pfad, qsizetype höchstens) {
-    if (pfad.isEmpty() || pfad.contains(QChar(0))) return std::nullopt;
-    QFile datei(pfad);
-    if (!datei.open(QIODevice::ReadOnly)) return std::nullopt;
-    if (datei.size() > kGrößteDatei) return std::nullopt;
-    // In blocks, so that a device or pipe posing as a file cannot run on for ever.
-    QByteArray inhalt;
-    char block[64 * 1024];
-    for (;;) {
-        const qint64 n = datei.read(block, sizeof block);
-        if (n < 0) return std::nullopt;
-        if (n == 0) break;
-        if (inhalt.size() + n > kGrößteDatei) return std::nullopt;
-        inhalt.append(block, qsizetype(n));
-    }
-    return zeilenAus(inhalt, höchstens);
+    const auto inhalt = leseDatei(pfad, kGrößteDatei);
+    if (!inhalt) return std::nullopt;
+    return zeilenAus(*inhalt, höchstens);
 }
 
 bool dateiLöschen(const QString& pfad) {

@@ -25,8 +25,8 @@ QString einzeilig(QString text);
 // without a line end counts as well; no bytes give no lines. At most `höchstens` lines.
 QStringList zeilenAus(QByteArrayView bytes, qsizetype höchstens);
 
-// The lines of a file (Windows-1252); nothing when it cannot be opened or read or is
-// larger than kGrößteDatei.
+// The lines of a file (Windows-1252); nothing when it is no regular file, cannot be
+// opened or read, or is larger than kGrößteDatei.
 std::optional<QStringList> dateiZeilen(const QString& pfad, qsizetype höchstens);
 
 // Deletes a file that lies directly in the current folder. A name with a folder part

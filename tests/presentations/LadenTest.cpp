@@ -1,5 +1,6 @@
 // Loading and saving presentations through the window, and the name lists.
 #include "DarstellungSpeichern.h"
+#include "LaufListe.h"
 #include "LaufSchritt.h"
 #include "NamenListen.h"
 #include "Umgebung.h"
@@ -213,6 +214,48 @@ TEST(NamenListen, LöschenNachRückfrage) {
     EXPECT_FALSE(QFile::exists(QStringLiteral("L.LAL")));
     EXPECT_TRUE(g.f.AlleLL.liste().isEmpty());
     EXPECT_EQ(g.f.LaufListe.einträge(), QStringList{"A"});
+}
+
+TEST(NamenListen, LöschenTrifftDenNamenDerFrageWährendDieListenSichÄndern) {
+    TestOrdner o;
+    // Each presentation is over after one step (an effect), so the playing run list moves
+    // on while the question is open; a new file meanwhile shifts the name list.
+    schreib(QStringLiteral("A.LSL"), "AuWa=2\r\n");
+    schreib(QStringLiteral("B.LSL"), "AuWa=2\r\n");
+    schreib(QStringLiteral("AB.LAL"), "A\r\nB\r\n");
+    schreib(QStringLiteral("CD.LAL"), "");
+    Gestartet g;
+    g.f.TimerAn.klick();
+    const struct {
+        KombiFeld Fenster::*namen;
+        void (*löschen)(Fenster&);
+        const char *neu, *frage, *weg, *bleibt;
+        QStringList danach;
+    } fälle[] = {
+        {&Fenster::AlleLS, LSlöschen_Click, "0.LSL", "Wollen Sie (A) löschen ?", "A.LSL", "B.LSL", {"0", "B"}},
+        {&Fenster::AlleLL, LLlöschen_Click, "0.LAL", "Wollen Sie (AB) löschen ?", "AB.LAL", "CD.LAL", {"0", "CD"}},
+    };
+    for (const auto& fall : fälle) {
+        g.f.AlleLL.setzeText(QStringLiteral("AB"));
+        AlleLL_Click(g.f);
+        (g.f.*fall.namen).wähle(0); // A, or the run list AB
+        g.f.Start.setzeWert(1);
+        QString gespielt;
+        g.dialoge.ticksImDialog(g.f.T, 2, [&] {
+            gespielt = g.f.AlleLS.text();
+            schreib(QString::fromUtf8(fall.neu), "");
+            DateiListenAktualisieren(g.f);
+        });
+        g.dialoge.antworten = {true};
+        fall.löschen(g.f);
+        EXPECT_EQ(g.dialoge.fragen.last(), fall.frage);
+        EXPECT_EQ(gespielt, QStringLiteral("B")); // the run list moved on meanwhile
+        EXPECT_FALSE(QFile::exists(fall.weg)) << fall.weg;
+        EXPECT_TRUE(QFile::exists(fall.bleibt)) << fall.bleibt;
+        EXPECT_EQ((g.f.*fall.namen).liste(), fall.danach) << fall.weg;
+    }
+    EXPECT_EQ(g.dialoge.getickt, 4);
+    EXPECT_EQ(g.f.LaufListe.einträge(), (QStringList{"A", "B"})); // the list box keeps its entries
 }
 
 TEST(DarstellungSpeichern, AbgebrochenesSpeichernLässtDieAlteDatei) {
