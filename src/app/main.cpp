@@ -17,15 +17,29 @@
 using namespace glanzzug;
 
 namespace {
+QtMessageHandler vorherigeAusgabe = nullptr;
+
+// While the headless application is set up: a service has no runtime folder, and Qt's
+// notice about it would be the first line on standard error (where the remote control's
+// address line belongs, and in the journal at every start). Only that notice is dropped.
+void ohneLaufzeitOrdnerHinweis(QtMsgType art, const QMessageLogContext& ort, const QString& text) {
+    if (art == QtWarningMsg && text.startsWith(u"QStandardPaths: XDG_RUNTIME_DIR not set")) return;
+    if (vorherigeAusgabe) vorherigeAusgabe(art, ort, text);
+}
+
 std::unique_ptr<QCoreApplication> anwendung(Kommandozeile::Art art, int& argc, char** argv) {
     switch (art) {
     case Kommandozeile::Art::Auskunft:
         return std::make_unique<QCoreApplication>(argc, argv);
-    case Kommandozeile::Art::Kopflos:
+    case Kommandozeile::Art::Kopflos: {
         // Fonts come from the same font database as in the window; the offscreen platform
         // provides it without a display server, whatever QT_QPA_PLATFORM says.
         qputenv("QT_QPA_PLATFORM", "offscreen");
-        return std::make_unique<QGuiApplication>(argc, argv);
+        vorherigeAusgabe = qInstallMessageHandler(ohneLaufzeitOrdnerHinweis);
+        auto app = std::make_unique<QGuiApplication>(argc, argv);
+        qInstallMessageHandler(vorherigeAusgabe);
+        return app;
+    }
     case Kommandozeile::Art::Fenster:
         break;
     }
