@@ -110,6 +110,11 @@ struct Fenster {
     // Loads in a row, while the run list plays, that found their presentation's end
     // already passed; a whole round of them makes the loader pause between hand-overs.
     int AbgelaufeneLadungen = 0;
+    // Whether LaufListe may be saved over its file: true when it holds the whole run list
+    // as read, or the user has changed it since; false after a run list was read only in
+    // part (too large, too many or too long entries, unreadable), as saving it would cut
+    // the file short.
+    bool LaufListeGanz = true;
     double DurchlaufNummer = 0;
     double Laufposition = 0;
     int Modus = 0;

@@ -1,9 +1,9 @@
 #include "DateiZugriff.h"
-#include "SichereDatei.h"
-#include "Textdatei.h"
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <cerrno>
+#include <sys/stat.h>
 
 namespace glanzzug {
 
@@ -28,33 +28,20 @@ QString dateiFinden(const QString& name, const QString& endung) {
     return ordnerTeil + treffer.first();
 }
 
+bool dateiVorhanden(const QString& pfad) {
+    if (pfad.isEmpty() || pfad.contains(QChar(0))) return false;
+    struct stat st {};
+    return ::lstat(QFile::encodeName(pfad).constData(), &st) == 0 || (errno != ENOENT && errno != ENOTDIR);
+}
+
 QString einzeilig(QString text) {
     for (QChar& c : text)
         if (c == u'\r' || c == u'\n') c = u' ';
     return text;
 }
 
-QStringList zeilenAus(QByteArrayView bytes, qsizetype höchstens) {
-    // Windows-1252 is one byte per character and keeps CR and LF, so the text can be
-    // decoded at once and split afterwards.
-    const QString text = ausWindows1252(bytes.toByteArray());
-    QStringList zeilen;
-    qsizetype anfang = 0;
-    const qsizetype n = text.size();
-    while (anfang < n && zeilen.size() < höchstens) {
-        qsizetype i = anfang;
-        while (i < n && text[i] != u'\r' && text[i] != u'\n') ++i;
-        zeilen.append(text.sliced(anfang, i - anfang));
-        if (i < n && text[i] == u'\r' && i + 1 < n && text[i + 1] == u'\n') ++i;
-        anfang = i + 1;
-    }
-    return zeilen;
-}
-
 std::optional<QStringList> dateiZeilen(const QString& pfad, qsizetype höchstens) {
-    const auto inhalt = leseDatei(pfad, kGrößteDatei);
-    if (!inhalt) return std::nullopt;
-    return zeilenAus(*inhalt, höchstens);
+    return leseZeilen(pfad, höchstens, kGrößteDatei);
 }
 
 bool dateiLöschen(const QString& pfad) {
