@@ -16,7 +16,8 @@ inline constexpr qint64 kGrößteDatei = 16LL * 1024 * 1024;
 // The file for `name` + `endung`: the exact name when it exists; otherwise an existing
 // file whose name part is exactly `name` and whose extension matches `endung` in another
 // letter case (the name lists ignore letter case, so "abend.lsl" is listed as "abend"
-// and must be found); otherwise the exact name, for creating it.
+// and must be found); otherwise the exact name, for creating it. The folder is listed
+// for this only when it changed since it was last listed.
 QString dateiFinden(const QString& name, const QString& endung);
 
 // Whether anything has this name: a file, a folder, a device, a link (also one that
