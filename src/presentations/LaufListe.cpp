@@ -14,19 +14,20 @@ void LaufListeLaden(Fenster& f) {
     // One line more than is kept tells whether the file holds more.
     const auto zeilen = dateiZeilen(pfad, kMeisteLaufListenEinträge + 1);
     // A missing file is an empty list, read whole; an unreadable one is not.
-    f.LaufListeGanz = zeilen ? zeilen->size() <= kMeisteLaufListenEinträge : !dateiVorhanden(pfad);
+    bool ganz = zeilen ? zeilen->size() <= kMeisteLaufListenEinträge : !dateiVorhanden(pfad);
     if (zeilen) {
         QStringList einträge;
         einträge.reserve(std::min(zeilen->size(), qsizetype(kMeisteLaufListenEinträge)));
         for (const QString& z : *zeilen) {
             if (einträge.size() == kMeisteLaufListenEinträge) break;
-            if (z.size() > kLängsterText) f.LaufListeGanz = false;
+            if (z.size() > kLängsterText) ganz = false;
             einträge.append(z.left(kLängsterText)); // no file name is longer
         }
         if (!einträge.isEmpty()) f.Arbeitstext = einträge.last();
         f.LaufListe.setzeEinträge(einträge);
     }
-    if (!f.LaufListeGanz)
+    f.LaufListeStand = ganz ? Fenster::ListenStand::Ganz : Fenster::ListenStand::Teilweise;
+    if (!ganz)
         f.ablauf.melde(QStringLiteral("run list \"%1\" could not be read whole; it is not saved unless changed")
                            .arg(f.AlleLL.text()));
     if (f.LaufListe.anzahl() >= 1) f.LaufListe.setzeListIndex(0);
@@ -34,11 +35,13 @@ void LaufListeLaden(Fenster& f) {
 
 bool LaufListeSchreiben(Fenster& f) {
     if (f.AlleLL.text().isEmpty()) return false;
+    const QString pfad = dateiFinden(f.AlleLL.text(), f.LaufListenEndung);
+    using Stand = Fenster::ListenStand;
     bool gesichert = false;
-    if (f.LaufListeGanz) {
+    if (f.LaufListeStand == Stand::Ganz || (f.LaufListeStand == Stand::Ungelesen && !dateiVorhanden(pfad))) {
         QStringList zeilen;
         for (const QString& e : f.LaufListe.einträge()) zeilen.append(einzeilig(e));
-        gesichert = zeilenSichern(f.ablauf, dateiFinden(f.AlleLL.text(), f.LaufListenEndung), zeilen);
+        gesichert = zeilenSichern(f.ablauf, pfad, zeilen);
     }
     DateiListenAktualisieren(f);
     return gesichert;
@@ -61,14 +64,14 @@ void LaufListe_Click(Fenster& f) {
 void Einfügen_Click(Fenster& f) {
     const int i = f.LaufListe.listIndex();
     f.LaufListe.hinzufügen(f.AlleLS.text(), i >= 0 ? i : f.LaufListe.anzahl());
-    f.LaufListeGanz = true;
+    f.LaufListeStand = Fenster::ListenStand::Ganz;
 }
 
 void Entfernen_Click(Fenster& f) {
     const int i = f.LaufListe.listIndex() >= 0 ? f.LaufListe.listIndex() : f.LaufListe.anzahl() - 1;
     if (i < 0) return;
     f.LaufListe.entfernen(i);
-    f.LaufListeGanz = true;
+    f.LaufListeStand = Fenster::ListenStand::Ganz;
 }
 
 } // namespace glanzzug
