@@ -56,10 +56,11 @@ void BildAnsicht::nachsehen() {
 void BildAnsicht::paintEvent(QPaintEvent*) {
     gezeigt_ = bild_.version();
     QPainter p(this);
-    p.fillRect(rect(), palette().window());
     const QImage& b = bild_.bild();
-    if (b.isNull()) return;
     const QRect ziel(0, 0, b.width() * faktor_, b.height() * faktor_);
+    // The window's colour only where the picture does not cover.
+    for (const QRect& r : QRegion(rect()) - ziel) p.fillRect(r, palette().window());
+    if (b.isNull()) return;
     p.drawImage(ziel, b);
     if (mitGitter_ && faktor_ >= 4) p.drawPixmap(0, 0, gitter(b.size()));
 }

@@ -6,6 +6,7 @@
 #include "TestHilfen.h"
 #include <QAbstractButton>
 #include <QLabel>
+#include <QPaintEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
@@ -36,13 +37,16 @@ struct OffenesFenster {
     template <class W = QWidget> W* teil(const char* name) const { return w->findChild<W*>(QLatin1String(name)); }
 };
 
-// Counts the events of one type a widget receives.
+// Counts the events of one type a widget receives; for paints, the area painted.
 class Zähler : public QObject {
 public:
     Zähler(QObject* ziel, QEvent::Type art) : art_(art) { ziel->installEventFilter(this); }
     int anzahl = 0;
+    QRect gemalt;
     bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() == art_) ++anzahl;
+        if (e->type() != art_) return false;
+        ++anzahl;
+        if (e->type() == QEvent::Paint) gemalt |= static_cast<QPaintEvent*>(e)->rect();
         return false;
     }
 
@@ -193,11 +197,15 @@ TEST(Fenster, LedPanelMaltNurWennSichLedsÄndern) {
         QTest::qWait(20);
     }
     EXPECT_EQ(malen.anzahl, 0);
-    // One LED changes: painted.
+    // One LED changes: painted, and only around that LED.
     o.f.Pic.setzePunkt(0, 0, RGB(255, 0, 0));
     ModuleAusgeben(o.f);
     QTest::qWait(50);
     EXPECT_GE(malen.anzahl, 1);
+    EXPECT_LT(malen.gemalt.width(), panel->width() / 42 + 4);
+    EXPECT_LT(malen.gemalt.height(), panel->height() / 7 + 4);
+    const Fleck rot = fleck(panel->grab().toImage(), qRgb(255, 0, 0));
+    EXPECT_TRUE(malen.gemalt.contains(rot.umfang));
 }
 
 TEST(Fenster, VorschauGitterFolgtDerVergrößerung) {
@@ -222,4 +230,26 @@ TEST(Fenster, VorschauGitterFolgtDerVergrößerung) {
     // A display of 64 × 32 fits 480 × 360 screen pixels at 7 times.
     o.f.Pic.setzeGröße(64, 32);
     prüfe(7);
+}
+
+TEST(Fenster, LedPanelAufDemSchirmGleichtNachVielenTeilbildernDemGanzenBild) {
+    // The panel repaints only what changed; what the screen shows must still be the whole
+    // picture of the last frame.
+    OffenesFenster o;
+    QWidget* panel = o.teil("LedPanel");
+    ASSERT_TRUE(panel);
+    for (int k = 0; k < 12; ++k) {
+        for (int y = 0; y < 7; ++y)
+            for (int x = 0; x < 42; ++x) {
+                const int farbe = (x * x + y + k) % 8 * (x % (k + 2) == 0);
+                o.f.Pic.setzePunkt(x, y, RGB(farbe & 1 ? 255 : 0, farbe & 2 ? 255 : 0, farbe & 4 ? 255 : 0));
+            }
+        ModuleAusgeben(o.f);
+        QTest::qWait(k % 3 == 0 ? 5 : 20); // sometimes two frames before one look
+    }
+    QTest::qWait(50);
+    const QImage schirm = o.w->screen()->grabWindow(o.w->winId()).toImage();
+    const QImage ganz = panel->grab().toImage();
+    const QRect wo(panel->mapTo(o.w.get(), QPoint(0, 0)), panel->size());
+    EXPECT_EQ(schirm.copy(wo).convertToFormat(QImage::Format_RGB32), ganz.convertToFormat(QImage::Format_RGB32));
 }
