@@ -37,6 +37,13 @@ struct OffenesFenster {
     template <class W = QWidget> W* teil(const char* name) const { return w->findChild<W*>(QLatin1String(name)); }
 };
 
+// The widget of a kind that shows a text.
+template <class W> W* mitText(QWidget* fenster, const QString& text) {
+    for (W* w : fenster->findChildren<W*>())
+        if (w->text() == text) return w;
+    return nullptr;
+}
+
 // Counts the events of one type a widget receives; for paints, the area painted.
 class Zähler : public QObject {
 public:
@@ -73,30 +80,23 @@ Fleck fleck(const QImage& bild, QRgb farbe) {
 
 TEST(Fenster, PasstSichNachMaximumWiederSeinemInhaltAn) {
     OffenesFenster o;
-    const QSize streifen = o.w->size();
     const int schirm = o.w->screen()->availableGeometry().height();
     ASSERT_LE(o.w->frameGeometry().height(), schirm);
-
-    // "Maximum": the preview grows, and the window with it, but not past the screen.
-    o.f.Maximum.klick();
-    QTest::qWait(50);
-    EXPECT_GT(o.w->height(), streifen.height());
-    EXPECT_LE(o.w->frameGeometry().height(), schirm);
-    // Back to the strip: no empty band stays.
-    o.f.Modulgröße.klick();
-    QTest::qWait(50);
-    EXPECT_EQ(o.w->size(), streifen);
-
-    // A size the person gave the window is kept: it grows for "Maximum" and comes back.
-    const QSize eigene = streifen + QSize(10, 40);
-    o.w->resize(eigene);
-    QTest::qWait(20);
-    o.f.Maximum.klick();
-    QTest::qWait(50);
-    EXPECT_GT(o.w->height(), eigene.height());
-    o.f.Modulgröße.klick();
-    QTest::qWait(50);
-    EXPECT_EQ(o.w->size(), eigene);
+    // At the size the window chose itself, then at a larger one the person gave it: for
+    // "Maximum" it grows with the preview, but not past the screen, and back at the strip
+    // it has that size again, with no empty band.
+    for (const QSize mehr : {QSize(0, 0), QSize(10, 40)}) {
+        const QSize vorher = o.w->size() + mehr;
+        o.w->resize(vorher);
+        QTest::qWait(20);
+        o.f.Maximum.klick();
+        QTest::qWait(50);
+        EXPECT_GT(o.w->height(), vorher.height());
+        EXPECT_LE(o.w->frameGeometry().height(), schirm);
+        o.f.Modulgröße.klick();
+        QTest::qWait(50);
+        EXPECT_EQ(o.w->size(), vorher);
+    }
 }
 
 TEST(Fenster, StandardknöpfeDerDialogeSindDeutsch) {
@@ -111,9 +111,7 @@ TEST(Fenster, StandardknöpfeDerDialogeSindDeutsch) {
         for (auto* k : box->findChildren<QAbstractButton*>()) knöpfe << k->text().remove(u'&');
         box->close();
     });
-    QPushButton* speichern = nullptr;
-    for (auto* b : o.w->findChildren<QPushButton*>())
-        if (b->text() == QStringLiteral("Bild speichern")) speichern = b;
+    auto* speichern = mitText<QPushButton>(o.w.get(), QStringLiteral("Bild speichern"));
     ASSERT_TRUE(speichern);
     QTest::mouseClick(speichern, Qt::LeftButton); // the name box, closed by the timer above
     knöpfe.sort();
@@ -125,9 +123,7 @@ TEST(Fenster, BeschriftungenZeigenHöchstensImBildtaktDenLetztenWert) {
     // The program may set a caption on every 1 ms step; the window system sees at most one
     // change per repaint interval, and the last value always shows in the end.
     OffenesFenster o;
-    QLabel* vonX = nullptr;
-    for (auto* l : o.w->findChildren<QLabel*>())
-        if (l->text() == QStringLiteral("X=0")) vonX = l;
+    auto* vonX = mitText<QLabel>(o.w.get(), QStringLiteral("X=0"));
     ASSERT_TRUE(vonX);
     struct Fall {
         Beschriftung& modell;
