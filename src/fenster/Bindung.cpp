@@ -114,9 +114,8 @@ template <class Modell> void getipptÜbernehmen(QLineEdit* zeile, Modell& m, con
     }
     m.setzeText(erlaubt);
 }
-} // namespace
 
-namespace {
+// Tool tip, enabled state and visibility, as the model says.
 void zeigeAllgemein(QWidget* w, const Element& m) {
     w->setToolTip(m.toolTip());
     w->setEnabled(m.aktiv());
