@@ -3,6 +3,7 @@
 #include "LaufSchritt.h"
 #include "ModuleAusgeben.h"
 #include "Modus.h"
+#include "Sichern.h"
 #include "Textdatei.h"
 #include "Zahl.h"
 #include "Zeiteingaben.h"
@@ -92,7 +93,7 @@ void Form_Load(Fenster& f) {
 
 void Form_Unload(Fenster& f) {
     Ablauf::rufe(f.ablauf.laufListeSchreiben, f);
-    schreibeZeilenAtomar(f.LetzteLaufListeDatei, {f.AlleLL.text()});
+    zeilenSichern(f.ablauf, f.LetzteLaufListeDatei, {f.AlleLL.text()});
     // Saving the run list switches the timer on again; no frame may follow the blanking.
     f.T.setzeAn(false);
     ModuleDunkel(f);

@@ -18,7 +18,7 @@ std::array<Farbe, 10> FarbtabelleBauen();
 void Form_Load(Fenster& f);
 
 // Shut-down: saves the run list in use, writes its name to "Letzte Lauf-Liste"
-// (atomically; a failure is ignored) and blanks the modules.
+// (atomically; a failure is logged and otherwise ignored) and blanks the modules.
 void Form_Unload(Fenster& f);
 
 // Connects the playback engine's handlers to their window elements.

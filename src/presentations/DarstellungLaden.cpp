@@ -8,6 +8,7 @@
 #include "TextDateiLesen.h"
 #include "Zahl.h"
 #include "Zufallsformen.h"
+#include <QSet>
 #include <cfloat>
 #include <climits>
 #include <cmath>
@@ -89,10 +90,9 @@ const std::array<Aktion, kSchlüsselAnzahl> kAktionen{
         f.Txt.setzeText(text(z));
         return true;
     },
-    // TeDa=
+    // TeDa= (the file is read by DarstellungAnwenden, once)
     [](Fenster& f, const Zeile& z) {
         f.DateiBenutzen.setzeToolTip(text(z));
-        TextDateiLesen(f);
         return true;
     },
     // TeFa=
@@ -192,12 +192,9 @@ const std::array<Aktion, kSchlüsselAnzahl> kAktionen{
     [](Fenster& f, const Zeile& z) { return rollen(f.VonX, z); },
     // VonY=
     [](Fenster& f, const Zeile& z) { return rollen(f.VonY, z); },
-    // AniB=
+    // AniB= (the names are collected by DarstellungAnwenden)
     [](Fenster& f, const Zeile& z) {
         f.BildListenText = z.wert;
-        const QStringList namen = bilderAusText(z.wert);
-        if (f.AniLi.anzahl() + namen.size() > kMeisteBilder) return false;
-        if (!namen.isEmpty()) f.AniLi.setzeEinträge(f.AniLi.einträge() + namen);
         return true;
     },
     // Uhr1=
@@ -228,11 +225,48 @@ void dunkelRuhen(Fenster& f) {
 } // namespace
 
 bool DarstellungAnwenden(Fenster& f, const QStringList& zeilen) {
-    return darstellungZerlegen(zeilen, [&f](const Zeile& z) {
+    // Two keys act once for the whole file rather than once per line, so that a file of
+    // many such lines loads in time linear in its size:
+    // - the names of every "AniB=" line are collected and appended to the picture list
+    //   at the end (nothing reads the list while the lines are applied);
+    // - the linked text file is read only for the "TeDa=" lines after the last "Text="
+    //   line, from the last one back until one can be read: that is the first line that
+    //   reading each file in turn would have left in Txt.
+    QStringList bilder;
+    QStringList textDateien;
+    const qsizetype bilderVorher = f.AniLi.anzahl();
+    const bool ganz = darstellungZerlegen(zeilen, [&](const Zeile& z) {
         f.Zeilenkennung = schlüsselText(z.schlüssel);
         f.Arbeitstext = f.Zeilenkennung + z.wert;
-        return kAktionen[std::size_t(z.schlüssel)](f, z);
+        if (!kAktionen[std::size_t(z.schlüssel)](f, z)) return false;
+        switch (z.schlüssel) {
+        case Schlüssel::AniB: {
+            const QStringList namen = bilderAusText(z.wert);
+            if (bilderVorher + bilder.size() + namen.size() > kMeisteBilder) return false;
+            bilder += namen;
+            break;
+        }
+        case Schlüssel::TeDa:
+            if (textDateien.isEmpty() || textDateien.last() != f.DateiBenutzen.toolTip())
+                textDateien.append(f.DateiBenutzen.toolTip());
+            break;
+        case Schlüssel::Text: textDateien.clear(); break;
+        default: break;
+        }
+        return true;
     });
+    if (!bilder.isEmpty()) f.AniLi.setzeEinträge(f.AniLi.einträge() + bilder);
+    QSet<QString> versucht;
+    for (auto d = textDateien.crbegin(); d != textDateien.crend(); ++d) {
+        if (versucht.contains(*d)) continue;
+        versucht.insert(*d);
+        if (const auto zeile = ersteZeileLesen(*d)) {
+            f.Arbeitstext = *zeile;
+            f.Txt.setzeText(f.Arbeitstext);
+            break;
+        }
+    }
+    return ganz;
 }
 
 void DarstellungLaden(Fenster& f) {

@@ -18,7 +18,10 @@ inline constexpr int kMeisteDarstellungsZeilen = 100'000;
 // leaves its control as it was. Stops at the first value its control refuses (a check
 // state outside 0..2, a mode outside 0..7, an offset outside -200..200, a number too
 // large for its target, a colour outside 0..0xFFFFFF); what was applied stays. Returns
-// true when every line was applied. Does not empty the picture list first.
+// true when every line was applied. Does not empty the picture list first. The picture
+// names of all "AniB=" lines are appended once at the end, and the linked text file is
+// read once at the end, with the result that applying each line in turn would give; so
+// the time is linear in the size of the file.
 bool DarstellungAnwenden(Fenster& f, const QStringList& zeilen);
 
 // Loads the presentation named by the text of AlleLS: timer off, picture list emptied

@@ -3,6 +3,7 @@
 #include "LaufListe.h"
 #include "LaufSchritt.h"
 #include "NamenListen.h"
+#include "Textdatei.h"
 #include "Umgebung.h"
 #include <csignal>
 #include <sys/resource.h>
@@ -285,4 +286,28 @@ TEST(DarstellungSpeichern, AbgebrochenesSpeichernLässtDieAlteDatei) {
     // No half-written file is left behind or listed.
     EXPECT_EQ(QDir().entryList(QDir::Files), (QStringList{"Alt.LSL"}));
     EXPECT_EQ(g.f.AlleLS.liste(), QStringList{"Alt"});
+}
+
+// The linked text file is read once per file applied, yet the text ends as reading it at
+// each "TeDa=" line would leave it: the last readable file after the last "Text=" line
+// wins. (A playback step reads the linked file again; this is the file's own effect.)
+TEST(DarstellungLaden, TextDateiWieBeimZeilenweisenLesen) {
+    TestOrdner o;
+    TestFenster g;
+    schreib(QStringLiteral("eins.txt"), "eins\r\n");
+    schreib(QStringLiteral("zwei.txt"), "zwei");
+    const std::pair<QByteArray, const char*> fälle[] = {
+        {"Text=a\r\nTeDa=eins.txt\r\n", "eins"},
+        {"TeDa=eins.txt\r\nText=a\r\n", "a"},
+        {"TeDa=eins.txt\r\nTeDa=fehlt.txt\r\n", "eins"},
+        {"TeDa=eins.txt\r\nText=a\r\nTeDa=fehlt.txt\r\n", "a"},
+        {"TeDa=zwei.txt\r\nTeDa=eins.txt\r\nTeDa=zwei.txt\r\nTeDa=fehlt.txt\r\n", "zwei"},
+        {"TeDa=zwei.txt\r\nAuWa=9\r\nTeDa=eins.txt\r\n", "zwei"}, // reading ends at AuWa=9
+    };
+    for (const auto& [datei, text] : fälle) {
+        g.f.Txt.setzeText(QStringLiteral("vorher"));
+        DarstellungAnwenden(g.f, zeilenAus(datei, 100));
+        EXPECT_EQ(g.f.Txt.text(), QString::fromLatin1(text)) << datei.constData();
+    }
+    EXPECT_EQ(g.f.DateiBenutzen.toolTip(), QStringLiteral("zwei.txt"));
 }
