@@ -1,12 +1,30 @@
 #include "Bildfeld.h"
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 
 namespace glanzzug {
 
 namespace {
 int px(double v) { return int(std::floor(v)); }
+
+// An opaque picture hides what lies beneath it: copied row by row into the top left of
+// `ziel` (the same pixels painting it gives), the back colour only around it. False, with
+// nothing done, unless both are 32-bit opaque images at one pixel per pixel. An animation
+// does this every step, twice.
+bool deckendKopiert(QImage& ziel, const QImage& bild, QRgb hinter) {
+    if (bild.format() != QImage::Format_RGB32 || ziel.format() != QImage::Format_RGB32 ||
+        bild.devicePixelRatio() != 1.0)
+        return false;
+    const int breite = std::min(ziel.width(), bild.width()), höhe = std::min(ziel.height(), bild.height());
+    if (breite < ziel.width() || höhe < ziel.height()) ziel.fill(hinter);
+    uchar* zeile = ziel.bits();
+    for (int y = 0; y < höhe; ++y, zeile += ziel.bytesPerLine())
+        std::memcpy(zeile, bild.constScanLine(y), std::size_t(breite) * sizeof(QRgb));
+    return true;
+}
 } // namespace
 
 Bildfeld::Bildfeld(int breite, int höhe) { setzeGröße(breite, höhe); }
@@ -58,7 +76,7 @@ void Bildfeld::leeren() {
 }
 
 void Bildfeld::zusammensetzen() {
-    if (!bild_.isNull()) {
+    if (!bild_.isNull() && !deckendKopiert(bild_, hintergrundBild_, alsPixel(hinter_))) {
         bild_.fill(alsPixel(hinter_));
         if (!hintergrundBild_.isNull()) {
             QPainter p(&bild_);

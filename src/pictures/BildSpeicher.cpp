@@ -11,7 +11,11 @@ namespace glanzzug {
 
 namespace {
 // How long after a change a file's times may still stay the same through another change.
-constexpr qint64 kUnscharfNs = 2'000'000'000;
+// File systems that keep parts of a second take them from a clock that moves on every few
+// milliseconds; those that keep whole seconds (or two, as FAT does) show no parts at all.
+qint64 unschärfeNs(qint64 zeit) {
+    return zeit % 1'000'000'000 != 0 ? 50'000'000 : 2'000'000'000;
+}
 
 qint64 ns(const timespec& t) { return qint64(t.tv_sec) * 1'000'000'000 + t.tv_nsec; }
 
@@ -45,7 +49,7 @@ public:
             return std::nullopt;
         }
         const Stand stand{st.st_dev, st.st_ino, st.st_size, ns(st.st_mtim), ns(st.st_ctim)};
-        const bool gesetzt = ns(jetzt) - stand.umgestellt >= kUnscharfNs;
+        const bool gesetzt = ns(jetzt) - stand.umgestellt >= unschärfeNs(stand.umgestellt);
         std::optional<QByteArray> inhalt;
         if (alt != index_.cend() && (*alt)->stand == stand) {
             const auto e = *alt;

@@ -18,9 +18,10 @@ inline constexpr qint64 kBildSpeicherBytes = 96LL * 1024 * 1024;
 // decoded again; a file that vanished or is no longer a regular file gives nothing, also
 // when its picture was kept. Files that are not pictures are remembered too, so a broken
 // file is not read again on every step.
-// A file changed less than two seconds before it was read may change again without its
-// times moving on (file systems keep coarse times); until then every call also reads its
-// bytes and compares them with what was decoded, still without decoding again.
+// A file changed just before it was read may change again without its times moving on
+// (file systems keep times as coarse as a few milliseconds, or two seconds on FAT); for
+// that long every call also reads its bytes and compares them with what was decoded,
+// still without decoding again.
 // Oldest first, pictures are dropped beyond kBildSpeicherEinträge or kBildSpeicherBytes.
 std::optional<QImage> BildHolen(const QString& name);
 

@@ -107,6 +107,22 @@ TEST(BildSpeicher, EinmalDekodiertSolangeDieDateiGleichBleibt) {
     EXPECT_EQ(BildDekodierungen(), vorher + 21); // and kept again
 }
 
+TEST(BildSpeicher, KleineUndGroßeBilderDeckenIhrenTeilDesDisplays) {
+    // Smaller than the display in both directions, and wider but lower: the picture at
+    // the top left, the back colour around it, in every step.
+    TestOrdner ordner;
+    for (auto [name, breite, höhe] : {std::tuple{"klein.bmp", 10, 3}, {"breit.bmp", 60, 4}})
+        ASSERT_TRUE(einfarbig(breite, höhe, kRot).save(name));
+    Abspielen a({"klein.bmp", "breit.bmp"});
+    a.t.f.Pic.setzeHintergrund(kBlau);
+    for (auto [breite, höhe] : {std::pair{10, 3}, {42, 4}, {10, 3}}) {
+        a.schritt();
+        for (int y = 0; y < 7; ++y)
+            for (int x = 0; x < 42; ++x)
+                ASSERT_EQ(a.t.f.Pic.punkt(x, y), x < breite && y < höhe ? kRot : kBlau) << x << "," << y;
+    }
+}
+
 TEST(BildSpeicher, WegOderUnlesbarGibtNichtsAuchWennEsGemerktWar) {
     TestOrdner ordner;
     BildSpeicherLeeren();
