@@ -78,6 +78,7 @@ public:
         }
         nacheinander_.push_back(x);
     }
+    bool genau() const { return nacheinander_.empty(); }
     // The unrounded cursor before piece k (k = number of pieces: after the last one).
     double cursor(const TextSatz& t, std::size_t k) const {
         if (!nacheinander_.empty()) return nacheinander_[k];
@@ -118,10 +119,15 @@ void zeichneAmStück(Fenster& f, Zeichner& z) {
     QImage& bild = f.Pic.bild();
     const int breite = bild.width();
     const auto pixel = [&](std::size_t k) { return textPixel(lagen.cursor(t, k)); };
-    // The first piece that ends right of column 0; pieces end where the next one starts.
-    std::size_t k = std::size_t(erstesAb(0, qsizetype(t.stücke.size()), [&](qsizetype i) {
+    // The first piece that ends right of column 0. Exact starts grow with the pieces, so
+    // it can be searched; sums taken in turn may round either way, so they are walked.
+    const auto reichtHerein = [&](qsizetype i) {
         return pixel(std::size_t(i)) + t.stücke[std::size_t(i)].breite > 0;
-    }));
+    };
+    const qsizetype anzahl = qsizetype(t.stücke.size());
+    qsizetype erstes = lagen.genau() ? erstesAb(0, anzahl, reichtHerein) : 0;
+    while (erstes < anzahl && !reichtHerein(erstes)) ++erstes;
+    std::size_t k = std::size_t(erstes);
     for (; k < t.stücke.size(); ++k) {
         const TextSatz::Stück& s = t.stücke[k];
         const int x = pixel(k);
