@@ -109,17 +109,25 @@ TEST(BildSpeicher, EinmalDekodiertSolangeDieDateiGleichBleibt) {
 
 TEST(BildSpeicher, KleineUndGroßeBilderDeckenIhrenTeilDesDisplays) {
     // Smaller than the display in both directions, and wider but lower: the picture at
-    // the top left, the back colour around it, in every step.
+    // the top left, the back colour around it, in every step, also where the step before
+    // showed a larger picture or something was drawn.
     TestOrdner ordner;
     for (auto [name, breite, höhe] : {std::tuple{"klein.bmp", 10, 3}, {"breit.bmp", 60, 4}})
         ASSERT_TRUE(einfarbig(breite, höhe, kRot).save(name));
     Abspielen a({"klein.bmp", "breit.bmp"});
     a.t.f.Pic.setzeHintergrund(kBlau);
-    for (auto [breite, höhe] : {std::pair{10, 3}, {42, 4}, {10, 3}}) {
+    a.t.f.Bild.setzeHintergrund(kBlau);
+    const struct {
+        int breite, höhe;
+        bool malen; // something drawn on the display after the step
+    } schritte[] = {{10, 3, false}, {42, 4, true}, {10, 3, false}, {42, 4, false}, {10, 3, false}};
+    for (const auto& s : schritte) {
         a.schritt();
-        for (int y = 0; y < 7; ++y)
-            for (int x = 0; x < 42; ++x)
-                ASSERT_EQ(a.t.f.Pic.punkt(x, y), x < breite && y < höhe ? kRot : kBlau) << x << "," << y;
+        for (const Bildfeld* b : {&a.t.f.Pic, &a.t.f.Bild})
+            for (int y = 0; y < 7; ++y)
+                for (int x = 0; x < 42; ++x)
+                    ASSERT_EQ(b->punkt(x, y), x < s.breite && y < s.höhe ? kRot : kBlau) << x << "," << y;
+        if (s.malen) a.t.f.Pic.linie(0, 6, 41, 6, kGrün); // gone with the next picture
     }
 }
 
