@@ -1,12 +1,14 @@
 # Shared set-up for scripts/run and scripts/test: installs the missing build packages
 # (Debian 12) where we have the rights, then configures and builds into build/.
-# Sourced, not run: sets GLANZZUG_TOP and GLANZZUG_BUILD.
+# Sourced, not run: sets GLANZZUG_TOP and GLANZZUG_BUILD. Set before sourcing, optional:
+# GLANZZUG_ZIEL, the targets to build (default all); GLANZZUG_MEHR_PAKETE, more packages.
 set -euo pipefail
 GLANZZUG_TOP=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 GLANZZUG_BUILD=${GLANZZUG_BUILD:-$GLANZZUG_TOP/build}
 
 glanzzug_pakete=(cmake ninja-build g++ ccache qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
-                 fonts-dejavu-core)
+                 fonts-dejavu-core qt6-httpserver-dev qt6-websockets-dev qt6-translations-l10n
+                 ${GLANZZUG_MEHR_PAKETE:-})
 fehlend=()
 for p in "${glanzzug_pakete[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || fehlend+=("$p")
@@ -31,4 +33,4 @@ fi
 export CCACHE_BASEDIR="$GLANZZUG_TOP"
 cmake -S "$GLANZZUG_TOP" -B "$GLANZZUG_BUILD" -G Ninja -DCMAKE_CXX_COMPILER_LAUNCHER=ccache \
     ${GLANZZUG_CMAKE_ARGS:-} >/dev/null
-cmake --build "$GLANZZUG_BUILD" -j "$(nproc)"
+cmake --build "$GLANZZUG_BUILD" -j "$(nproc)" ${GLANZZUG_ZIEL:+--target $GLANZZUG_ZIEL}

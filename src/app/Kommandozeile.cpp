@@ -35,7 +35,15 @@ Kommandozeile Kommandozeile::lesen(const QCoreApplication& app) {
                                      QStringLiteral("With --headless: ticks follow each other at once."));
     const QCommandLineOption leise(QStringLiteral("quiet"),
                                    QStringLiteral("With --headless: log nothing to standard error."));
-    p.addOptions({ordner, port, kopflos, ticks, schnell, leise});
+    const QCommandLineOption http(QStringLiteral("http"),
+                                  QStringLiteral("Remote control and live view in the browser on [ADDRESS:]PORT "
+                                                 "(address 127.0.0.1 when none is given; port 0 picks a free one)."),
+                                  QStringLiteral("[ADDRESS:]PORT"));
+    const QCommandLineOption httpToken(QStringLiteral("http-token-file"),
+                                       QStringLiteral("The remote control's token file (default: "
+                                                      "~/.config/glanzzug/http-token; created when missing)."),
+                                       QStringLiteral("FILE"));
+    p.addOptions({ordner, port, kopflos, ticks, schnell, leise, http, httpToken});
     p.process(app);
 
     Kommandozeile k;
@@ -44,6 +52,8 @@ Kommandozeile Kommandozeile::lesen(const QCoreApplication& app) {
     k.kopflos = p.isSet(kopflos);
     k.schnell = p.isSet(schnell);
     k.leise = p.isSet(leise);
+    k.http = p.value(http);
+    k.httpTokenDatei = p.value(httpToken);
     if (p.isSet(ticks)) {
         bool ok = false;
         k.ticks = p.value(ticks).toLongLong(&ok);

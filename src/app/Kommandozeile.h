@@ -6,7 +6,7 @@
 namespace glanzzug {
 
 // The command line: --folder DIR, --port BACKEND, --headless, --ticks N, --fast, --quiet,
-// with --help and --version.
+// --http [ADDRESS:]PORT, --http-token-file FILE, with --help and --version.
 struct Kommandozeile {
     QString ordner;
     QString port = QStringLiteral("sim");
@@ -14,6 +14,8 @@ struct Kommandozeile {
     std::int64_t ticks = -1; // stop after this many ticks; -1 runs until a signal
     bool schnell = false;
     bool leise = false;
+    QString http;            // the remote control's [ADDRESS:]PORT; empty: none
+    QString httpTokenDatei;  // empty: the default token file
 
     // Whether the program runs without a window: --headless, or only help or version is
     // asked for (decided before any application object exists, so that no display server

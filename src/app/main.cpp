@@ -2,6 +2,8 @@
 // through the parallel port. This is the one place that chooses the port backend and
 // whether a window is shown.
 #include "Fenster.h"
+#include "Fernsteuerung.h"
+#include "FernsteuerungStarten.h"
 #include "Kommandozeile.h"
 #include "Kopflos.h"
 #include "PortWahl.h"
@@ -37,6 +39,10 @@ int main(int argc, char** argv) {
     Fenster fenster;
     fenster.port = port.port.get();
     Verdrahten(fenster);
+    std::unique_ptr<Fernsteuerung> fernsteuerung;
+    if (!k.http.isEmpty() &&
+        !(fernsteuerung = fernsteuerungStarten(fenster, k.http, k.httpTokenDatei, port.beschreibung)))
+        return 2;
     if (kopflos) return kopflosSpielen(fenster, k);
     return fensterSpielen(fenster, port, static_cast<QApplication&>(*app));
 }

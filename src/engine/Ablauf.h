@@ -1,6 +1,7 @@
 #pragma once
 #include <QString>
 #include <array>
+#include <cstdint>
 #include <functional>
 
 namespace glanzzug {
@@ -29,6 +30,10 @@ struct Ablauf {
     // Receives one line per presentation change and per run-list hand-over (the
     // headless player logs them); nothing per frame. Unset: nothing is logged.
     std::function<void(const QString&)> protokoll;
+
+    // Receives the port bytes of every frame ModuleAusgeben sent, right after they went
+    // to the port (the remote live view decodes them). Unset: nothing.
+    std::function<void(const std::uint8_t* bytes, int anzahl)> frameGesendet;
 
     static void rufe(const Routine& r, Fenster& f) {
         if (r) r(f);

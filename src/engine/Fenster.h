@@ -110,6 +110,15 @@ struct Fenster {
     // Loads in a row, while the run list plays, that found their presentation's end
     // already passed; a whole round of them makes the loader pause between hand-overs.
     int AbgelaufeneLadungen = 0;
+    // What LaufListe holds, which decides whether it may be saved over its file:
+    // - Ungelesen: no run list read and no change made yet; saved only where no file of
+    //   that name exists (so a start whose remembered run list could not be read never
+    //   empties a list that is there);
+    // - Ganz: the whole run list as read, or as the user changed it since; saved;
+    // - Teilweise: a run list read only in part (too large, too many or too long entries,
+    //   unreadable); not saved, as that would cut the file short.
+    enum class ListenStand { Ungelesen, Ganz, Teilweise };
+    ListenStand LaufListeStand = ListenStand::Ungelesen;
     double DurchlaufNummer = 0;
     double Laufposition = 0;
     int Modus = 0;

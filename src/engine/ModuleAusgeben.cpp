@@ -49,6 +49,7 @@ void ModuleAusgeben(Fenster& f) {
     std::uint8_t bytes[kFrameBytes];
     frameBauen(f, bytes);
     f.port->ausgebenFolge(Port::kAdresse, bytes, kFrameBytes);
+    if (f.ablauf.frameGesendet) f.ablauf.frameGesendet(bytes, kFrameBytes);
 }
 
 void ModuleDunkel(Fenster& f) {

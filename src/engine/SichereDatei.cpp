@@ -2,6 +2,7 @@
 #include <QFile>
 #include <cerrno>
 #include <climits>
+#include <cstring>
 #include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -31,6 +32,24 @@ struct Deskriptor {
 };
 
 bool gültigerName(const QString& pfad) { return !pfad.isEmpty() && !pfad.contains(QChar(0)); }
+
+// Opens a regular file for reading without blocking; -1 for anything else. `st` receives
+// its status.
+int öffneRegulär(const QString& pfad, struct stat& st) {
+    if (!gültigerName(pfad)) return -1;
+    Deskriptor d;
+    d.fd = ::open(QFile::encodeName(pfad).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (d.fd < 0) return -1;
+    if (::fstat(d.fd, &st) != 0 || !S_ISREG(st.st_mode)) return -1;
+    return d.freigeben();
+}
+
+ssize_t liesBlock(int fd, char* block, std::size_t größe) {
+    for (;;) {
+        const ssize_t n = ::read(fd, block, größe);
+        if (n >= 0 || errno != EINTR) return n;
+    }
+}
 
 // The file a save must replace: the name itself, or the regular file a symbolic link
 // leads to. Nothing when the name or the link's end is no regular file (a missing name is
@@ -68,6 +87,7 @@ bool allesSchreiben(int fd, QByteArrayView inhalt) {
     while (rest > 0) {
         const ssize_t n = schreibeRoh(fd, p, std::size_t(rest));
         if (n < 0 && errno == EINTR) continue;
+        if (n == 0) errno = ENOSPC; // a write that takes nothing: the disk is full
         if (n <= 0) return false;
         p += n;
         rest -= n;
@@ -79,19 +99,16 @@ bool allesSchreiben(int fd, QByteArrayView inhalt) {
 void setzeSchreibSeam(const SchreibSeam& s) { seam = s; }
 
 std::optional<QByteArray> leseDatei(const QString& pfad, qint64 höchstens) {
-    if (!gültigerName(pfad) || höchstens < 0) return std::nullopt;
-    Deskriptor d;
-    d.fd = ::open(QFile::encodeName(pfad).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (d.fd < 0) return std::nullopt;
+    if (höchstens < 0) return std::nullopt;
     struct stat st {};
-    if (::fstat(d.fd, &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
-    if (st.st_size > höchstens) return std::nullopt;
+    Deskriptor d;
+    d.fd = öffneRegulär(pfad, st);
+    if (d.fd < 0 || st.st_size > höchstens) return std::nullopt;
     QByteArray inhalt;
     inhalt.reserve(qsizetype(st.st_size));
     char block[64 * 1024];
     for (;;) {
-        const ssize_t n = ::read(d.fd, block, sizeof block);
-        if (n < 0 && errno == EINTR) continue;
+        const ssize_t n = liesBlock(d.fd, block, sizeof block);
         if (n < 0) return std::nullopt;
         if (n == 0) break;
         if (inhalt.size() + n > höchstens) return std::nullopt; // it grew while being read
@@ -100,23 +117,44 @@ std::optional<QByteArray> leseDatei(const QString& pfad, qint64 höchstens) {
     return inhalt;
 }
 
-bool schreibeDatei(const QString& pfad, QByteArrayView inhalt) {
-    if (!gültigerName(pfad)) return false;
+bool leseBlockweise(const QString& pfad, const std::function<bool(QByteArrayView)>& nimm) {
+    struct stat st {};
+    Deskriptor d;
+    d.fd = öffneRegulär(pfad, st);
+    if (d.fd < 0) return false;
+    char block[4096];
+    for (;;) {
+        const ssize_t n = liesBlock(d.fd, block, sizeof block);
+        if (n < 0) return false;
+        if (n == 0 || !nimm(QByteArrayView(block, n))) return true;
+    }
+}
+
+bool schreibeDatei(const QString& pfad, QByteArrayView inhalt, QString* grund) {
+    const auto ablehnen = [grund](const QString& warum) {
+        if (grund) *grund = warum;
+        return false;
+    };
+    if (!gültigerName(pfad)) return ablehnen(QStringLiteral("no valid file name"));
     struct stat alt {};
     bool vorhanden = false;
     const auto ziel = zielDerSicherung(QFile::encodeName(pfad), alt, vorhanden);
-    if (!ziel) return false;
+    if (!ziel) return ablehnen(QStringLiteral("not a regular file"));
     const QByteArray ordner = ordnerVon(*ziel);
     const qsizetype schnitt = ziel->lastIndexOf('/');
     QByteArray vorlage = ordner + "/." + ziel->mid(schnitt + 1) + ".XXXXXX";
 
+    // On any failure: the reason (errno of the failed call), and no temporary file left.
+    bool angelegt = false;
+    const auto aufgeben = [&] {
+        const int fehler = errno;
+        if (angelegt) ::unlink(vorlage.constData());
+        return ablehnen(QString::fromLocal8Bit(std::strerror(fehler)));
+    };
     Deskriptor d;
     d.fd = ::mkostemp(vorlage.data(), O_CLOEXEC);
-    if (d.fd < 0) return false;
-    const auto aufgeben = [&] {
-        ::unlink(vorlage.constData());
-        return false;
-    };
+    if (d.fd < 0) return aufgeben();
+    angelegt = true;
     if (vorhanden) {
         // Keep the old file's owner (when we may) and its mode.
         [[maybe_unused]] const int egal = ::fchown(d.fd, alt.st_uid, alt.st_gid);

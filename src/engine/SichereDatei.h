@@ -2,6 +2,7 @@
 #include <QByteArray>
 #include <QString>
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <sys/types.h>
 
@@ -23,8 +24,14 @@ std::optional<QByteArray> leseDatei(const QString& pfad, qint64 höchstens);
 // A symbolic link to a regular file updates that file; a link to anything else (a device,
 // a FIFO, a folder, nothing) and a name that is itself no regular file are not written:
 // false, and the old thing stays. The new file keeps the mode and owner of the old one;
-// a new file gets 0666 less the umask. False on any failure, with nothing changed.
-bool schreibeDatei(const QString& pfad, QByteArrayView inhalt);
+// a new file gets 0666 less the umask. False on any failure, with nothing changed; then
+// `grund`, when given, receives the reason in words ("No space left on device").
+bool schreibeDatei(const QString& pfad, QByteArrayView inhalt, QString* grund = nullptr);
+
+// Reads a regular file from its start, block by block (opened as leseDatei does), and
+// hands each block to `nimm` until it returns false or the file ends. For readers that
+// need only the beginning of a file. False when the file cannot be opened or read.
+bool leseBlockweise(const QString& pfad, const std::function<bool(QByteArrayView)>& nimm);
 
 // Test seam: the system calls the writer uses for the data and the sync. Tests replace
 // them to inject failures (a write that stops short, a sync that fails); null restores

@@ -3,6 +3,7 @@
 #include "LaufSchritt.h"
 #include "ModuleAusgeben.h"
 #include "Modus.h"
+#include "Sichern.h"
 #include "Textdatei.h"
 #include "Zahl.h"
 #include "Zeiteingaben.h"
@@ -30,6 +31,11 @@ std::array<Farbe, 10> FarbtabelleBauen() {
 }
 
 namespace {
+// No presentation set the text's size: the display height.
+void schriftGrößeVorgeben(Fenster& f) {
+    if (f.SchriftGröße == 0) f.SchriftGröße = f.DisplayHöhe;
+}
+
 void letzteLaufListeWiederherstellen(Fenster& f) {
     const auto zeile = leseErsteZeile(f.LetzteLaufListeDatei);
     if (!zeile) return;
@@ -65,16 +71,29 @@ void Form_Load(Fenster& f) {
     IntervallAus(f, f.VerzögerungTxt.text());
     f.Arbeitstext = f.Txt.text();
     Ablauf::rufe(f.ablauf.dateiListenAktualisieren, f);
-    letzteLaufListeWiederherstellen(f);
+    // The display size and the module arrangement come before the last run list, whose
+    // first presentation is loaded and stepped at once: so its first frame, and the whole
+    // first pass, already use the real display (a first step on the design size would
+    // send the top-left 7 x 7 block to every module and start the text 120 pixels away).
     Ablauf::rufe(f.ablauf.displayGrößeSetzen, f);
     Ablauf::rufe(f.ablauf.matrixAnordnungLaden, f);
-    if (f.SchriftGröße == 0) f.SchriftGröße = f.DisplayHöhe;
+    // Reading the arrangement leaves the timer running only when the layout file was
+    // read; a missing or damaged file leaves it stopped, also after the run list's first
+    // presentation has switched it on, until "Timer an" or the next load.
+    const bool anordnungGelesen = f.T.an();
+    // Given before the first presentation loads as well, so that its first frame is drawn
+    // at the size of every later one; a presentation that sets the size 0 gets the display
+    // height afterwards, as one that sets none.
+    schriftGrößeVorgeben(f);
+    letzteLaufListeWiederherstellen(f);
+    if (!anordnungGelesen) f.T.setzeAn(false);
+    schriftGrößeVorgeben(f);
     f.Txt.allesMarkierenUndFokus();
 }
 
 void Form_Unload(Fenster& f) {
     Ablauf::rufe(f.ablauf.laufListeSchreiben, f);
-    schreibeZeilenAtomar(f.LetzteLaufListeDatei, {f.AlleLL.text()});
+    zeilenSichern(f.ablauf, f.LetzteLaufListeDatei, {f.AlleLL.text()});
     // Saving the run list switches the timer on again; no frame may follow the blanking.
     f.T.setzeAn(false);
     ModuleDunkel(f);

@@ -33,35 +33,42 @@ QString nurWindows1252(const QString& text) {
     return aus;
 }
 
-std::optional<QStringList> leseZeilen(const QString& pfad, qsizetype höchstens, qint64 höchstensBytes) {
-    const auto inhalt = leseDatei(pfad, höchstensBytes);
-    if (!inhalt) return std::nullopt;
+QStringList zeilenAus(QByteArrayView bytes, qsizetype höchstens) {
+    // Windows-1252 is one byte per character and keeps CR and LF, so the text can be
+    // decoded at once and split afterwards.
+    const QString text = ausWindows1252(bytes.toByteArray());
     QStringList zeilen;
     qsizetype anfang = 0;
-    const qsizetype n = inhalt->size();
+    const qsizetype n = text.size();
     while (anfang < n && zeilen.size() < höchstens) {
         qsizetype i = anfang;
-        while (i < n && (*inhalt)[i] != '\r' && (*inhalt)[i] != '\n') ++i;
-        zeilen.append(ausWindows1252(inhalt->mid(anfang, i - anfang)));
-        if (i < n && (*inhalt)[i] == '\r' && i + 1 < n && (*inhalt)[i + 1] == '\n') ++i;
+        while (i < n && text[i] != u'\r' && text[i] != u'\n') ++i;
+        zeilen.append(text.sliced(anfang, i - anfang));
+        if (i < n && text[i] == u'\r' && i + 1 < n && text[i + 1] == u'\n') ++i;
         anfang = i + 1;
     }
     return zeilen;
 }
 
+std::optional<QStringList> leseZeilen(const QString& pfad, qsizetype höchstens, qint64 höchstensBytes) {
+    const auto inhalt = leseDatei(pfad, höchstensBytes);
+    if (!inhalt) return std::nullopt;
+    return zeilenAus(*inhalt, höchstens);
+}
+
 std::optional<QString> leseErsteZeile(const QString& pfad) {
     auto zeilen = leseZeilen(pfad, 1);
-    if (!zeilen || zeilen->isEmpty()) return std::nullopt;
+    if (!zeilen || zeilen->isEmpty() || zeilen->first().contains(QChar(0))) return std::nullopt;
     return zeilen->first();
 }
 
-bool schreibeZeilenAtomar(const QString& pfad, const QStringList& zeilen) {
+bool schreibeZeilenAtomar(const QString& pfad, const QStringList& zeilen, QString* grund) {
     QByteArray bytes;
     for (const QString& z : zeilen) {
         bytes.append(alsWindows1252(z));
         bytes.append("\r\n");
     }
-    return schreibeDatei(pfad, bytes);
+    return schreibeDatei(pfad, bytes, grund);
 }
 
 } // namespace glanzzug

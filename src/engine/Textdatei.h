@@ -18,13 +18,20 @@ inline constexpr qint64 kGrößteKleineDatei = 1024 * 1024;
 std::optional<QStringList> leseZeilen(const QString& pfad, qsizetype höchstens = 1'000'000,
                                       qint64 höchstensBytes = kGrößteKleineDatei);
 
-// The first line of the file; nothing when it cannot be opened or is empty (0 bytes).
+// Splits bytes into lines: CR LF, CR alone and LF alone each end a line; a last line
+// without a line end counts as well; no bytes give no lines. At most `höchstens` lines.
+QStringList zeilenAus(QByteArrayView bytes, qsizetype höchstens);
+
+// The first line of the file; nothing when it cannot be read, is empty (0 bytes), or the
+// line holds a NUL character: no text a person wrote holds one, and as a file name it
+// would name another file (the part before the NUL).
 std::optional<QString> leseErsteZeile(const QString& pfad);
 
 // Writes the lines, each followed by CR LF, whole or not at all (see schreibeDatei): a
 // failure (no rights, full disk, a name that cannot be created, a link to something that
-// is no regular file) leaves any old file untouched and returns false.
-bool schreibeZeilenAtomar(const QString& pfad, const QStringList& zeilen);
+// is no regular file) leaves any old file untouched and returns false, with the reason
+// in `grund` when given.
+bool schreibeZeilenAtomar(const QString& pfad, const QStringList& zeilen, QString* grund = nullptr);
 
 // Text <-> Windows-1252 bytes. Characters the code page lacks cannot be encoded.
 QByteArray alsWindows1252(const QString& text);

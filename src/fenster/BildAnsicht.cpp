@@ -9,8 +9,9 @@
 namespace glanzzug {
 
 BildAnsicht::BildAnsicht(Bildfeld& bild, int faktor, bool gitter, QWidget* parent)
-    : QWidget(parent), bild_(bild), faktor_(std::max(1, faktor)), gitter_(gitter) {
+    : QWidget(parent), bild_(bild), faktor_(std::max(1, faktor)), mitGitter_(gitter) {
     setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent); // every paint covers the whole area
     setToolTip(bild.toolTip());
     QPointer<BildAnsicht> p(this);
     bild_.anzeige.verbinde([p] {
@@ -55,16 +56,30 @@ void BildAnsicht::nachsehen() {
 void BildAnsicht::paintEvent(QPaintEvent*) {
     gezeigt_ = bild_.version();
     QPainter p(this);
-    p.fillRect(rect(), palette().window());
     const QImage& b = bild_.bild();
-    if (b.isNull()) return;
     const QRect ziel(0, 0, b.width() * faktor_, b.height() * faktor_);
+    // The window's colour only where the picture does not cover.
+    for (const QRect& r : QRegion(rect()) - ziel) p.fillRect(r, palette().window());
+    if (b.isNull()) return;
     p.drawImage(ziel, b);
-    if (gitter_ && faktor_ >= 4) {
-        p.setPen(QColor(40, 40, 40));
-        for (int x = 0; x <= b.width(); ++x) p.drawLine(x * faktor_, 0, x * faktor_, ziel.height());
-        for (int y = 0; y <= b.height(); ++y) p.drawLine(0, y * faktor_, ziel.width(), y * faktor_);
-    }
+    if (mitGitter_ && faktor_ >= 4) p.drawPixmap(0, 0, gitter(b.size()));
+}
+
+const QPixmap& BildAnsicht::gitter(QSize größe) {
+    const qreal dpr = devicePixelRatioF();
+    if (größe == gitterGröße_ && faktor_ == gitterFaktor_ && dpr == gitter_.devicePixelRatio()) return gitter_;
+    gitterGröße_ = größe;
+    gitterFaktor_ = faktor_;
+    // One pixel more than the picture each way: the last line lies on its far edge.
+    const QSize fläche(größe.width() * faktor_ + 1, größe.height() * faktor_ + 1);
+    gitter_ = QPixmap(fläche * dpr);
+    gitter_.setDevicePixelRatio(dpr);
+    gitter_.fill(Qt::transparent);
+    QPainter p(&gitter_);
+    p.setPen(QColor(40, 40, 40));
+    for (int x = 0; x <= größe.width(); ++x) p.drawLine(x * faktor_, 0, x * faktor_, fläche.height() - 1);
+    for (int y = 0; y <= größe.height(); ++y) p.drawLine(0, y * faktor_, fläche.width() - 1, y * faktor_);
+    return gitter_;
 }
 
 int BildAnsicht::knöpfe(const QMouseEvent* e) const {

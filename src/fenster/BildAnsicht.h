@@ -1,4 +1,5 @@
 #pragma once
+#include <QPixmap>
 #include <QWidget>
 #include <cstdint>
 
@@ -7,7 +8,8 @@ namespace glanzzug {
 class Bildfeld;
 
 // Shows a picture box magnified by a whole factor, optionally with a grid between the
-// pixels, and passes mouse presses, moves and releases to the model in model pixels
+// pixels (drawn once into a picture of its own, made again only when the picture's size or
+// the factor changes), and passes mouse presses, moves and releases to the model in model pixels
 // (the position divided by the factor, so it maps back exactly). Repaints at most at the
 // screen's refresh rate, and only when the picture changed.
 class BildAnsicht : public QWidget {
@@ -29,13 +31,18 @@ protected:
 private:
     void nachsehen();
     int knöpfe(const QMouseEvent* e) const;
+    // The grid for a picture of `größe` pixels at the current factor.
+    const QPixmap& gitter(QSize größe);
 
     Bildfeld& bild_;
     int faktor_;
-    bool gitter_;
+    bool mitGitter_;
     std::uint64_t gezeigt_ = ~0ull;
     QSize raum_;
     int höchstens_ = 0;
+    QPixmap gitter_;
+    QSize gitterGröße_;
+    int gitterFaktor_ = 0;
     void faktorNachRaum();
 };
 

@@ -21,6 +21,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTimer>
 
 namespace glanzzug {
 
@@ -30,6 +31,48 @@ template <class W, class F> void beiAnzeige(Element& m, W* w, F f) {
     QPointer<W> p(w);
     m.anzeige.verbinde([p, f] {
         if (p) f(p.data());
+    });
+    f(w);
+}
+
+// Shows a model's changes on a widget at most once per repaint interval, and always the
+// latest: a change after a quiet interval shows at once, further changes within the interval
+// are gathered and shown when it ends. For elements the program may change on every step
+// (1 ms), whose every change would otherwise go to the window system.
+class AmBildtakt : public QObject {
+public:
+    static constexpr int kIntervallMs = 16;
+    AmBildtakt(QObject* eltern, std::function<void()> zeigen) : QObject(eltern), zeigen_(std::move(zeigen)) {
+        takt_.setSingleShot(true);
+        takt_.setInterval(kIntervallMs);
+        connect(&takt_, &QTimer::timeout, this, [this] {
+            if (!offen_) return;
+            offen_ = false;
+            zeigen_();
+            takt_.start();
+        });
+    }
+    void geändert() {
+        if (takt_.isActive()) {
+            offen_ = true;
+            return;
+        }
+        zeigen_();
+        takt_.start();
+    }
+
+private:
+    std::function<void()> zeigen_;
+    QTimer takt_;
+    bool offen_ = false;
+};
+
+// Like beiAnzeige, but at most once per repaint interval (AmBildtakt).
+template <class W, class F> void beiAnzeigeAmBildtakt(Element& m, W* w, F f) {
+    auto* takt = new AmBildtakt(w, [w, f] { f(w); });
+    QPointer<AmBildtakt> p(takt);
+    m.anzeige.verbinde([p] {
+        if (p) p->geändert();
     });
     f(w);
 }
@@ -71,14 +114,17 @@ template <class Modell> void getipptÜbernehmen(QLineEdit* zeile, Modell& m, con
     }
     m.setzeText(erlaubt);
 }
+
+// Tool tip, enabled state and visibility, as the model says.
+void zeigeAllgemein(QWidget* w, const Element& m) {
+    w->setToolTip(m.toolTip());
+    w->setEnabled(m.aktiv());
+    if (w->isVisibleTo(w->parentWidget()) != m.sichtbar()) w->setVisible(m.sichtbar());
+}
 } // namespace
 
 void bindeAllgemein(QWidget* w, Element& m) {
-    beiAnzeige(m, w, [&m](QWidget* w) {
-        w->setToolTip(m.toolTip());
-        w->setEnabled(m.aktiv());
-        if (w->isVisibleTo(w->parentWidget()) != m.sichtbar()) w->setVisible(m.sichtbar());
-    });
+    beiAnzeige(m, w, [&m](QWidget* w) { zeigeAllgemein(w, m); });
 }
 
 void binde(QLineEdit* w, TextFeld& m) {
@@ -205,12 +251,20 @@ void binde(QScrollBar* w, Rollbalken& m) {
 }
 
 void binde(QLabel* w, Beschriftung& m) {
-    bindeAllgemein(w, m);
-    beiAnzeige(m, w, [&m](QLabel* w) {
-        w->setText(m.text());
+    beiAnzeigeAmBildtakt(m, w, [&m](QLabel* w) {
+        zeigeAllgemein(w, m);
+        if (w->text() != m.text()) w->setText(m.text());
         QString stil = QStringLiteral("QLabel { color: %1; ").arg(rgb(m.vordergrund()));
         if (m.hintergrund() >= 0) stil += QStringLiteral("background-color: %1; ").arg(rgb(m.hintergrund()));
-        w->setStyleSheet(stil + u'}');
+        stil += u'}';
+        // A new style sheet polishes the widget again; only when the colours changed.
+        if (w->styleSheet() != stil) w->setStyleSheet(stil);
+    });
+}
+
+void bindeTitel(QWidget* fenster, Beschriftung& m) {
+    beiAnzeigeAmBildtakt(m, fenster, [&m](QWidget* w) {
+        if (w->windowTitle() != m.text()) w->setWindowTitle(m.text());
     });
 }
 
@@ -218,7 +272,8 @@ void binde(QPushButton* w, Knopf& m) {
     bindeAllgemein(w, m);
     beiAnzeige(m, w, [&m](QPushButton* w) {
         if (!m.text().isEmpty()) w->setText(m.text()); // icon buttons keep their symbol
-        w->setStyleSheet(farbStil("QPushButton", m.hintergrund()));
+        if (const QString stil = farbStil("QPushButton", m.hintergrund()); w->styleSheet() != stil)
+            w->setStyleSheet(stil);
     });
     QObject::connect(w, &QPushButton::clicked, w, [&m] { m.klick(); });
 }

@@ -35,7 +35,10 @@ void binde(QListWidget* w, ListenFeld& m);
 void binde(QListWidget* w, DateiListe& m);
 void binde(QComboBox* w, KombiFeld& m);
 void binde(QScrollBar* w, Rollbalken& m);
+// Labels show their model at most once per repaint interval, always the latest value.
 void binde(QLabel* w, Beschriftung& m);
+// The window's caption, shown like a label.
+void bindeTitel(QWidget* fenster, Beschriftung& m);
 void binde(QPushButton* w, Knopf& m);
 void binde(QGroupBox* w, Rahmen& m);
 // A new push button bound to its model; the object name (for tests) is optional.

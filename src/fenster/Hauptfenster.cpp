@@ -12,8 +12,11 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QResizeEvent>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
+#include <cstdio>
 
 namespace glanzzug {
 
@@ -35,21 +38,28 @@ Hauptfenster::Hauptfenster(Fenster& f, const PortWahl& port) : f_(f) {
     editor_ = baueEditor(f, mitte);
     editor_->raise();
 
-    // When the display grows, the window grows with it so that the whole preview shows.
-    f.Pic.anzeige.verbinde([this] {
-        QTimer::singleShot(0, this, [this] {
-            const QSize nötig = sizeHint().expandedTo(size());
-            if (nötig != size()) resize(nötig);
-        });
-    });
+    // The window follows the display's size, once the layout has taken the new size in.
+    f.Pic.anzeige.verbinde([this] { QTimer::singleShot(0, this, [this] { passeGrößeAn(); }); });
 
-    setWindowTitle(f.Titel.text());
-    f.Titel.anzeige.verbinde([this] { setWindowTitle(f_.Titel.text()); });
+    bindeTitel(this, f.Titel);
     statusBar()->showMessage(QStringLiteral("Port: ") + port.beschreibung);
+}
+
+void Hauptfenster::passeGrößeAn() {
+    // A new size hint climbs the nested layouts one posted request at a time; let it arrive.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    QSize ziel = sizeHint().expandedTo(eigeneGröße_);
+    if (const QScreen* s = screen()) ziel = ziel.boundedTo(s->availableSize() - (frameGeometry().size() - size()));
+    ziel = ziel.expandedTo(minimumSizeHint());
+    if (ziel == size()) return;
+    verlangt_ = ziel;
+    resize(ziel);
 }
 
 void Hauptfenster::resizeEvent(QResizeEvent* e) {
     QMainWindow::resizeEvent(e);
+    // Once the window shows, any size but the one asked for above was the person's choice.
+    if (isVisible() && e->size() != verlangt_) eigeneGröße_ = e->size();
     if (editor_) editor_->setGeometry(centralWidget()->rect());
 }
 
@@ -63,6 +73,9 @@ void Hauptfenster::closeEvent(QCloseEvent* e) {
 }
 
 int fensterSpielen(Fenster& f, const PortWahl& port, QApplication& app) {
+    if (!qtTexteAufDeutsch(app))
+        std::fprintf(stderr, "glanzzug: Qt's German texts are missing (package qt6-translations-l10n); "
+                             "standard buttons stay English\n");
     Hauptfenster fenster(f, port);
     QtDialoge dialoge(&fenster);
     f.dialoge = &dialoge;

@@ -19,7 +19,14 @@ protected:
     void resizeEvent(QResizeEvent* e) override;
 
 private:
+    // Fits the window to its content: as large as the content asks (the display preview
+    // grows and shrinks with the display), at least as large as the person made it, at most
+    // as large as the screen's free area, so the status line stays on the screen.
+    void passeGrößeAn();
+
     Fenster& f_;
+    QSize eigeneGröße_; // the size the person gave the window, if any
+    QSize verlangt_;    // the size passeGrößeAn asked for last
     QWidget* editor_ = nullptr;
     bool beendet_ = false;
 };

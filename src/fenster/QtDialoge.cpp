@@ -1,8 +1,11 @@
 #include "QtDialoge.h"
 #include "SchriftDialog.h"
+#include <QCoreApplication>
 #include <QInputDialog>
+#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTranslator>
 
 namespace glanzzug {
 
@@ -28,6 +31,15 @@ QString QtDialoge::eingabe(const QString& frage) {
     bool ok = false;
     const QString t = QInputDialog::getText(eltern_, kTitel, frage, QLineEdit::Normal, QString(), &ok);
     return ok ? t : QString();
+}
+
+bool qtTexteAufDeutsch(QCoreApplication& app) {
+    auto* übersetzer = new QTranslator(&app);
+    if (!übersetzer->load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete übersetzer;
+        return false;
+    }
+    return QCoreApplication::installTranslator(übersetzer);
 }
 
 std::optional<SchriftWahl> QtDialoge::schriftWählen(const SchriftWahl& start) {

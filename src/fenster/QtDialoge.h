@@ -1,6 +1,7 @@
 #pragma once
 #include "Dialoge.h"
 
+class QCoreApplication;
 class QWidget;
 
 namespace glanzzug {
@@ -18,5 +19,11 @@ private:
     QWidget* eltern_;
     std::optional<SchriftWahl> letzteSchrift_;
 };
+
+// Loads Qt's own German texts (from Qt's translations folder), so that the standard buttons
+// of Qt's dialogs read "Abbrechen" and not "Cancel", whatever the person's locale: the
+// program speaks German. The translator belongs to `app`. Returns false when Qt's German
+// texts are not installed; the dialogs then keep Qt's English standard buttons.
+bool qtTexteAufDeutsch(QCoreApplication& app);
 
 } // namespace glanzzug

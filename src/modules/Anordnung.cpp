@@ -2,6 +2,7 @@
 #include "DisplayGroesse.h"
 #include "Editor.h"
 #include "Fenster.h"
+#include "Sichern.h"
 #include "Textdatei.h"
 #include "Zahl.h"
 #include <QRegularExpression>
@@ -85,7 +86,7 @@ bool MatrixAnordnungSchreiben(Fenster& f) {
                << freieZahl(f.ModulY[std::size_t(i)]);
     }
     zeilen << freieZahl(f.DisplayBreite) << freieZahl(f.DisplayHöhe);
-    return schreibeZeilenAtomar(kAnordnungsDatei, zeilen);
+    return zeilenSichern(f.ablauf, kAnordnungsDatei, zeilen);
 }
 
 void MatrixSchließen_Click(Fenster& f) {

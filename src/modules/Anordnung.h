@@ -24,8 +24,8 @@ void ModulPositionSetzen(Fenster& f, int i, double x, double y);
 void MatrixAnordnungLaden(Fenster& f);
 // All modules present, side by side as one strip: x = 0, 7, ..., 35, y = 0.
 void MatrixStandart_Click(Fenster& f);
-// Writes the layout file (atomically); false when it could not be written. The
-// arrangement in memory is kept either way.
+// Writes the layout file (atomically); false when it could not be written (the old file
+// stays as it was, and the failure is logged). The arrangement in memory is kept either way.
 bool MatrixAnordnungSchreiben(Fenster& f);
 // Fits the size, writes the layout file, hides the editor and starts the timer.
 void MatrixSchließen_Click(Fenster& f);

@@ -16,6 +16,8 @@ bool zuGroß(QSize größe) {
 
 std::optional<QImage> BildDateiLesen(const QString& name) {
     if (name.isEmpty()) return std::nullopt;
+    // Decoded from memory, so a FIFO or a device under a picture's name never stalls
+    // playback.
     const auto inhalt = leseDatei(name, kGrößteBildDatei);
     if (!inhalt) return std::nullopt;
     return BildDekodieren(*inhalt);

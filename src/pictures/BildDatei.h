@@ -14,12 +14,13 @@ inline constexpr int kGrößteBildSeite = 4096;
 // (4 bytes per pixel at the size it states) is refused from its header, before any pixel
 // is decoded, so a small crafted file cannot stall playing or fill the memory.
 inline constexpr int kGrößteDekodierung = 256;
-// The largest picture file read, in bytes.
+// A picture file larger than this is not read at all (a camera's photo is well below it).
 inline constexpr qint64 kGrößteBildDatei = 64LL * 1024 * 1024;
 
 // Reads a picture file (JPEG, GIF: its first frame, BMP, ICO) by a name relative to the
-// current folder, through the safe reader (regular files only, opened without blocking,
-// at most kGrößteBildDatei bytes). Nothing for an empty name, a missing or unreadable
+// current folder, through the safe reader: only regular files (a FIFO or a device under
+// the name counts as unreadable), opened without blocking, none larger than
+// kGrößteBildDatei. Nothing for an empty name, a missing or unreadable
 // file, a file that is not a picture (AVI files included), or a picture whose header
 // claims more than kGrößteDekodierung. Decodes every time; BildHolen keeps the result.
 std::optional<QImage> BildDateiLesen(const QString& name);

@@ -23,16 +23,18 @@ bool ImOrdnerLöschen(const QString& name) {
 }
 
 void BildWeg_Click(Fenster& f) {
-    f.Arbeitstext = f.AniFiles.ausgewählt();
-    if (f.Arbeitstext.isEmpty()) return;
-    if (!LöschbarImOrdner(f.Arbeitstext)) return;
-    if (!f.dialoge || !f.dialoge->frageJaNein(QStringLiteral("Wollen Sie das Bild ") + f.Arbeitstext +
+    // The name lives in a local: the timer ticks on while the question is open, and the
+    // playback step overwrites the shared working string with its own text or picture name.
+    const QString name = f.AniFiles.ausgewählt();
+    f.Arbeitstext = name;
+    if (name.isEmpty()) return;
+    if (!LöschbarImOrdner(name)) return;
+    if (!f.dialoge || !f.dialoge->frageJaNein(QStringLiteral("Wollen Sie das Bild ") + name +
                                                   QStringLiteral(" unwiederbringlich löschen?"),
                                               QString(), Dialoge::Symbol::Kritisch))
         return;
-    if (!ImOrdnerLöschen(f.Arbeitstext))
-        f.dialoge->hinweis(QStringLiteral("Das Bild ") + f.Arbeitstext +
-                           QStringLiteral(" konnte nicht gelöscht werden."));
+    if (!ImOrdnerLöschen(name))
+        f.dialoge->hinweis(QStringLiteral("Das Bild ") + name + QStringLiteral(" konnte nicht gelöscht werden."));
     f.AniFiles.aktualisieren();
 }
 

@@ -6,6 +6,7 @@ namespace glanzzug {
 struct Fenster;
 
 // Deletes the picture file selected in AniFiles after asking, then refreshes AniFiles.
+// The file deleted is the one named in the question, whatever playback did meanwhile.
 // Entries of AniLi naming the file stay. A file that cannot be deleted is reported with
 // a notice; the program goes on.
 void BildWeg_Click(Fenster& f);

@@ -7,8 +7,14 @@
 namespace glanzzug {
 
 namespace {
-bool frage(Fenster& f, const QString& text, Dialoge::Symbol symbol) {
-    return f.dialoge && f.dialoge->frageJaNein(text, QString(), symbol);
+// Asks about the picture list on show. Yes counts only if that list is still the one on
+// show when the answer comes: the timer ticks on while the question is open, and a run
+// list moving on loads another presentation with its own picture list.
+bool frageZurListe(Fenster& f, const QString& text, Dialoge::Symbol symbol) {
+    const QString darstellung = f.AlleLS.text();
+    const QStringList bilder = f.AniLi.einträge();
+    if (!f.dialoge || !f.dialoge->frageJaNein(text, QString(), symbol)) return false;
+    return f.AlleLS.text() == darstellung && f.AniLi.einträge() == bilder;
 }
 
 // The design size of Bild in pixels (1800 twips).
@@ -46,7 +52,7 @@ void BildEinfügen_Click(Fenster& f) {
 
 void AlleBilderEinfügen_Click(Fenster& f) {
     if (f.AniFiles.anzahl() == 0) return;
-    if (!frage(f, QStringLiteral("Alle Bilder in die Bilder-Liste einfügen ?"), Dialoge::Symbol::Frage))
+    if (!frageZurListe(f, QStringLiteral("Alle Bilder in die Bilder-Liste einfügen ?"), Dialoge::Symbol::Frage))
         return;
     f.Start.setzeWert(0);
     for (const QString& name : f.AniFiles.dateien()) f.AniLi.hinzufügen(name);
@@ -59,7 +65,7 @@ void BildLöschen_Click(Fenster& f) {
 }
 
 void AlleBilderEntfernen_Click(Fenster& f) {
-    if (frage(f, QStringLiteral("Bilder-Liste Löschen ?"), Dialoge::Symbol::Kritisch)) f.AniLi.leeren();
+    if (frageZurListe(f, QStringLiteral("Bilder-Liste Löschen ?"), Dialoge::Symbol::Kritisch)) f.AniLi.leeren();
 }
 
 void BilderAnpassen_Click(Fenster& f) {

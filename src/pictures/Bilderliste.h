@@ -17,7 +17,9 @@ void AniLi_Click(Fenster& f);
 // Inserts the selected file at the selected entry of AniLi (which moves down), or at the
 // end when no entry is selected.
 void BildEinfügen_Click(Fenster& f);
-// After asking, appends every file of AniFiles in list order.
+// After asking, appends every file of AniFiles in list order. The two questions below
+// change nothing when the presentation or its picture list changed while they were open
+// (a playing run list moved on): the answer was about the list shown when asked.
 void AlleBilderEinfügen_Click(Fenster& f);
 // Removes the selected entry, or the last one when none is selected.
 void BildLöschen_Click(Fenster& f);

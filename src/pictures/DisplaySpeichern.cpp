@@ -21,10 +21,15 @@ bool AlsBmpSpeichern(const QImage& bild, const QString& name) {
 }
 
 void FormSpeichern_Click(Fenster& f) {
-    f.Arbeitstext = f.dialoge ? f.dialoge->eingabe(QStringLiteral("Wie soll das Bild heißen ?")) : QString();
-    if (f.Arbeitstext.isEmpty()) return;
-    f.Arbeitstext = BmpDateiname(f.Arbeitstext);
-    if (!AlsBmpSpeichern(f.Pic.bild(), f.Arbeitstext)) return;
+    // What the display shows at the click is what gets saved: the timer ticks on while the
+    // name is asked for, and each step draws a new frame into Pic. The copy is cheap (the
+    // pixels are shared until the next step draws).
+    const QImage gezeigt = f.Pic.bild();
+    QString name = f.dialoge ? f.dialoge->eingabe(QStringLiteral("Wie soll das Bild heißen ?")) : QString();
+    if (name.isEmpty()) return;
+    name = BmpDateiname(name);
+    f.Arbeitstext = name;
+    if (!AlsBmpSpeichern(gezeigt, name)) return;
     f.AniFiles.aktualisieren();
 }
 

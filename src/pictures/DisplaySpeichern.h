@@ -6,8 +6,9 @@ namespace glanzzug {
 
 struct Fenster;
 
-// Asks "Wie soll das Bild heißen ?" and saves what Pic shows as a 24-bit BMP of that name
-// in the current folder, then refreshes AniFiles. An empty answer, a name with a path
+// Asks "Wie soll das Bild heißen ?" and saves what Pic showed when the button was clicked
+// (playback goes on while the name is asked for) as a 24-bit BMP of that name in the
+// current folder, then refreshes AniFiles. An empty answer, a name with a path
 // separator or a failed write ends it silently, without refreshing.
 void FormSpeichern_Click(Fenster& f);
 

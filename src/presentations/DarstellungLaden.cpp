@@ -8,6 +8,7 @@
 #include "TextDateiLesen.h"
 #include "Zahl.h"
 #include "Zufallsformen.h"
+#include <QSet>
 #include <cfloat>
 #include <climits>
 #include <cmath>
@@ -89,10 +90,9 @@ const std::array<Aktion, kSchlüsselAnzahl> kAktionen{
         f.Txt.setzeText(text(z));
         return true;
     },
-    // TeDa=
+    // TeDa= (the file is read by DarstellungAnwenden, once)
     [](Fenster& f, const Zeile& z) {
         f.DateiBenutzen.setzeToolTip(text(z));
-        TextDateiLesen(f);
         return true;
     },
     // TeFa=
@@ -192,12 +192,9 @@ const std::array<Aktion, kSchlüsselAnzahl> kAktionen{
     [](Fenster& f, const Zeile& z) { return rollen(f.VonX, z); },
     // VonY=
     [](Fenster& f, const Zeile& z) { return rollen(f.VonY, z); },
-    // AniB=
+    // AniB= (the names are collected by DarstellungAnwenden)
     [](Fenster& f, const Zeile& z) {
         f.BildListenText = z.wert;
-        const QStringList namen = bilderAusText(z.wert);
-        if (f.AniLi.anzahl() + namen.size() > kMeisteBilder) return false;
-        if (!namen.isEmpty()) f.AniLi.setzeEinträge(f.AniLi.einträge() + namen);
         return true;
     },
     // Uhr1=
@@ -215,14 +212,61 @@ const std::array<Aktion, kSchlüsselAnzahl> kAktionen{
         return true;
     },
 };
+
+// The sign at rest: the preview black, and every LED off by the shut-down blanking (a
+// frame would light the LEDs of a module that lies outside the display image). Sent at
+// every resting hand-over, so a sign switched on meanwhile goes dark within a pause.
+void dunkelRuhen(Fenster& f) {
+    f.Pic.entferneHintergrundBild();
+    f.Pic.bild().fill(alsPixel(RGB(0, 0, 0)));
+    f.Pic.geändert();
+    ModuleDunkel(f);
+}
 } // namespace
 
 bool DarstellungAnwenden(Fenster& f, const QStringList& zeilen) {
-    return darstellungZerlegen(zeilen, [&f](const Zeile& z) {
+    // Two keys act once for the whole file rather than once per line, so that a file of
+    // many such lines loads in time linear in its size:
+    // - the names of every "AniB=" line are collected and appended to the picture list
+    //   at the end (nothing reads the list while the lines are applied);
+    // - the linked text file is read only for the "TeDa=" lines after the last "Text="
+    //   line, from the last one back until one can be read: that is the first line that
+    //   reading each file in turn would have left in Txt.
+    QStringList bilder;
+    QStringList textDateien;
+    const qsizetype bilderVorher = f.AniLi.anzahl();
+    const bool ganz = darstellungZerlegen(zeilen, [&](const Zeile& z) {
         f.Zeilenkennung = schlüsselText(z.schlüssel);
         f.Arbeitstext = f.Zeilenkennung + z.wert;
-        return kAktionen[std::size_t(z.schlüssel)](f, z);
+        if (!kAktionen[std::size_t(z.schlüssel)](f, z)) return false;
+        switch (z.schlüssel) {
+        case Schlüssel::AniB: {
+            const QStringList namen = bilderAusText(z.wert);
+            if (bilderVorher + bilder.size() + namen.size() > kMeisteBilder) return false;
+            bilder += namen;
+            break;
+        }
+        case Schlüssel::TeDa:
+            if (textDateien.isEmpty() || textDateien.last() != f.DateiBenutzen.toolTip())
+                textDateien.append(f.DateiBenutzen.toolTip());
+            break;
+        case Schlüssel::Text: textDateien.clear(); break;
+        default: break;
+        }
+        return true;
     });
+    if (!bilder.isEmpty()) f.AniLi.setzeEinträge(f.AniLi.einträge() + bilder);
+    QSet<QString> versucht;
+    for (auto d = textDateien.crbegin(); d != textDateien.crend(); ++d) {
+        if (versucht.contains(*d)) continue;
+        versucht.insert(*d);
+        if (const auto zeile = ersteZeileLesen(*d)) {
+            f.Arbeitstext = *zeile;
+            f.Txt.setzeText(f.Arbeitstext);
+            break;
+        }
+    }
+    return ganz;
 }
 
 void DarstellungLaden(Fenster& f) {
@@ -258,16 +302,14 @@ void DarstellungLaden(Fenster& f) {
     }
     // A finished presentation of a playing run list hands over on the next tick, not
     // inside this call: with every entry past its end, handing over from here would nest
-    // loads without end. Once a whole round of the list has passed its end, the display
-    // is cleared to its back colour (normally dark) and sent, and each further hand-over
-    // waits kRuhePause, so the sign rests instead of reading files a thousand times a
-    // second, and plays again as soon as an entry's end time or date lies ahead once
-    // more (a new day).
+    // loads without end. Once a whole round of the list has passed its end, the sign
+    // rests dark and each further hand-over waits kRuhePause, so the sign neither flashes
+    // the entries' back colours nor reads files a thousand times a second, and plays
+    // again as soon as an entry's end time or date lies ahead once more (a new day).
     const int einträge = f.LaufListe.anzahl();
     if (einträge > 0 && ++f.AbgelaufeneLadungen >= einträge) {
         f.AbgelaufeneLadungen = einträge; // no overflow over months
-        FormLöschen_Click(f);
-        ModuleAusgeben(f);
+        dunkelRuhen(f);
         f.T.setzeIntervall(kRuhePause);
     }
 }

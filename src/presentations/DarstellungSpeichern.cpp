@@ -2,7 +2,7 @@
 #include "DateiZugriff.h"
 #include "Fenster.h"
 #include "NamenListen.h"
-#include "Textdatei.h"
+#include "Sichern.h"
 
 namespace glanzzug {
 
@@ -40,14 +40,16 @@ DarstellungsWerte DarstellungErfassen(const Fenster& f) {
     return w;
 }
 
-void DarstellungSpeichern(Fenster& f) {
-    if (f.AlleLS.text().isEmpty()) return;
+bool DarstellungSpeichern(Fenster& f) {
+    if (f.AlleLS.text().isEmpty()) return false;
     f.T.setzeAn(false);
     const DarstellungsWerte w = DarstellungErfassen(f);
     f.BildListenText = bilderListenText(w.bilder);
-    schreibeZeilenAtomar(dateiFinden(f.AlleLS.text(), f.DarstellungsEndung), darstellungsZeilen(w));
+    const bool gesichert =
+        zeilenSichern(f.ablauf, dateiFinden(f.AlleLS.text(), f.DarstellungsEndung), darstellungsZeilen(w));
     f.T.setzeAn(true);
     DateiListenAktualisieren(f);
+    return gesichert;
 }
 
 void LaufschriftSpeichern_Click(Fenster& f) {

@@ -12,8 +12,9 @@ DarstellungsWerte DarstellungErfassen(const Fenster& f);
 // file whose extension differs only in letter case). An empty name saves nothing and
 // leaves the timer alone. Otherwise the timer is off while the file is written and on
 // afterwards (also when it was off before), and the name lists are refreshed. The file
-// is replaced atomically: a save that fails leaves the old file as it was, silently.
-void DarstellungSpeichern(Fenster& f);
+// is replaced atomically: a save that fails leaves the old file as it was; it shows no
+// message and is logged. True when the file was written.
+bool DarstellungSpeichern(Fenster& f);
 
 void LaufschriftSpeichern_Click(Fenster& f);
 

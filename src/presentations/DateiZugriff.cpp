@@ -1,11 +1,62 @@
 #include "DateiZugriff.h"
-#include "SichereDatei.h"
-#include "Textdatei.h"
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
+#include <array>
+#include <cerrno>
+#include <ctime>
+#include <sys/stat.h>
 
 namespace glanzzug {
+
+namespace {
+// What dateiFinden needs of one folder for one extension: for every name part that
+// exists there with that extension in some letter case, the first such file name in sort
+// order. Kept while the folder is unchanged, so that a folder of many thousand files is
+// listed once rather than on every load of a missing presentation. Used from the
+// window's thread only.
+struct Fallvarianten {
+    dev_t gerät = 0;
+    ino_t knoten = 0;
+    timespec geändert{};
+    timespec gelistet{};
+    QString endung;
+    QHash<QString, QString> ersteDatei;
+};
+
+bool gleich(const timespec& a, const timespec& b) {
+    return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
+}
+
+// A listing is trusted only when the folder had not been changed for a second when it
+// was taken: the folder's time stamp is coarse, so an entry made in the same tick as the
+// listing would leave the stamp as it was.
+bool vertrauenswürdig(const Fallvarianten& v) {
+    return v.geändert.tv_sec + 1 < v.gelistet.tv_sec;
+}
+
+const Fallvarianten& fallvarianten(const QString& ordner, const struct stat& st, const QString& endung) {
+    static std::array<Fallvarianten, 4> gemerkt;
+    static std::size_t nächster = 0;
+    for (const Fallvarianten& v : gemerkt)
+        if (v.gerät == st.st_dev && v.knoten == st.st_ino && v.endung == endung && gleich(v.geändert, st.st_mtim) &&
+            vertrauenswürdig(v))
+            return v;
+    Fallvarianten& v = gemerkt[nächster];
+    nächster = (nächster + 1) % gemerkt.size();
+    v = Fallvarianten{st.st_dev, st.st_ino, st.st_mtim, {}, endung, {}};
+    ::clock_gettime(CLOCK_REALTIME, &v.gelistet);
+    const QStringList alle = QDir(ordner).entryList(QDir::Files | QDir::Hidden, QDir::NoSort);
+    for (const QString& n : alle) {
+        if (n.size() < endung.size() || QStringView(n).right(endung.size()).compare(endung, Qt::CaseInsensitive) != 0)
+            continue;
+        QString& erste = v.ersteDatei[n.left(n.size() - endung.size())];
+        if (erste.isEmpty() || n < erste) erste = n; // the same file every time when several differ only in case
+    }
+    return v;
+}
+} // namespace
 
 QString dateiFinden(const QString& name, const QString& endung) {
     const QString genau = name + endung;
@@ -15,17 +66,17 @@ QString dateiFinden(const QString& name, const QString& endung) {
     // Look beside it for the same name with the extension in another letter case.
     const QString ordnerTeil = genau.left(genau.size() - info.fileName().size());
     const QString nameTeil = info.fileName().left(info.fileName().size() - endung.size());
-    const QDir ordner(ordnerTeil.isEmpty() ? QStringLiteral(".") : ordnerTeil);
-    if (!ordner.exists()) return genau;
-    QStringList treffer;
-    const QStringList alle = ordner.entryList(QDir::Files | QDir::Hidden, QDir::NoSort);
-    for (const QString& n : alle)
-        if (n.size() == nameTeil.size() + endung.size() && n.startsWith(nameTeil) &&
-            QStringView(n).right(endung.size()).compare(endung, Qt::CaseInsensitive) == 0)
-            treffer.append(n);
-    if (treffer.isEmpty()) return genau;
-    treffer.sort(); // the same file every time when several differ only in case
-    return ordnerTeil + treffer.first();
+    const QString ordner = ordnerTeil.isEmpty() ? QStringLiteral(".") : ordnerTeil;
+    struct stat st {};
+    if (::stat(QFile::encodeName(ordner).constData(), &st) != 0 || !S_ISDIR(st.st_mode)) return genau;
+    const QString treffer = fallvarianten(ordner, st, endung).ersteDatei.value(nameTeil);
+    return treffer.isEmpty() ? genau : ordnerTeil + treffer;
+}
+
+bool dateiVorhanden(const QString& pfad) {
+    if (pfad.isEmpty() || pfad.contains(QChar(0))) return false;
+    struct stat st {};
+    return ::lstat(QFile::encodeName(pfad).constData(), &st) == 0 || (errno != ENOENT && errno != ENOTDIR);
 }
 
 QString einzeilig(QString text) {
@@ -34,27 +85,8 @@ QString einzeilig(QString text) {
     return text;
 }
 
-QStringList zeilenAus(QByteArrayView bytes, qsizetype höchstens) {
-    // Windows-1252 is one byte per character and keeps CR and LF, so the text can be
-    // decoded at once and split afterwards.
-    const QString text = ausWindows1252(bytes.toByteArray());
-    QStringList zeilen;
-    qsizetype anfang = 0;
-    const qsizetype n = text.size();
-    while (anfang < n && zeilen.size() < höchstens) {
-        qsizetype i = anfang;
-        while (i < n && text[i] != u'\r' && text[i] != u'\n') ++i;
-        zeilen.append(text.sliced(anfang, i - anfang));
-        if (i < n && text[i] == u'\r' && i + 1 < n && text[i + 1] == u'\n') ++i;
-        anfang = i + 1;
-    }
-    return zeilen;
-}
-
 std::optional<QStringList> dateiZeilen(const QString& pfad, qsizetype höchstens) {
-    const auto inhalt = leseDatei(pfad, kGrößteDatei);
-    if (!inhalt) return std::nullopt;
-    return zeilenAus(*inhalt, höchstens);
+    return leseZeilen(pfad, höchstens, kGrößteDatei);
 }
 
 bool dateiLöschen(const QString& pfad) {

@@ -1,4 +1,5 @@
 #pragma once
+#include "Textdatei.h"
 #include <QStringList>
 #include <optional>
 
@@ -15,15 +16,17 @@ inline constexpr qint64 kGrößteDatei = 16LL * 1024 * 1024;
 // The file for `name` + `endung`: the exact name when it exists; otherwise an existing
 // file whose name part is exactly `name` and whose extension matches `endung` in another
 // letter case (the name lists ignore letter case, so "abend.lsl" is listed as "abend"
-// and must be found); otherwise the exact name, for creating it.
+// and must be found); otherwise the exact name, for creating it. The folder is listed
+// for this only when it changed since it was last listed.
 QString dateiFinden(const QString& name, const QString& endung);
+
+// Whether anything has this name: a file, a folder, a device, a link (also one that
+// leads nowhere). False only when nothing has it, so that a reader can tell a missing
+// file from one it could not read.
+bool dateiVorhanden(const QString& pfad);
 
 // A value for a line of its own: CR and LF (possible only in a file name) become blanks.
 QString einzeilig(QString text);
-
-// Splits bytes into lines: CR LF, CR alone and LF alone each end a line; a last line
-// without a line end counts as well; no bytes give no lines. At most `höchstens` lines.
-QStringList zeilenAus(QByteArrayView bytes, qsizetype höchstens);
 
 // The lines of a file (Windows-1252); nothing when it is no regular file, cannot be
 // opened or read, or is larger than kGrößteDatei.

@@ -3,31 +3,48 @@
 #include "DateiZugriff.h"
 #include "Fenster.h"
 #include "NamenListen.h"
-#include "Textdatei.h"
+#include "Sichern.h"
 
 namespace glanzzug {
 
 void LaufListeLaden(Fenster& f) {
     if (f.AlleLL.text().isEmpty()) return;
     f.LaufListe.leeren();
-    const auto zeilen =
-        dateiZeilen(dateiFinden(f.AlleLL.text(), f.LaufListenEndung), kMeisteLaufListenEinträge);
+    const QString pfad = dateiFinden(f.AlleLL.text(), f.LaufListenEndung);
+    // One line more than is kept tells whether the file holds more.
+    const auto zeilen = dateiZeilen(pfad, kMeisteLaufListenEinträge + 1);
+    // A missing file is an empty list, read whole; an unreadable one is not.
+    bool ganz = zeilen ? zeilen->size() <= kMeisteLaufListenEinträge : !dateiVorhanden(pfad);
     if (zeilen) {
         QStringList einträge;
-        einträge.reserve(zeilen->size());
-        for (const QString& z : *zeilen) einträge.append(z.left(kLängsterText)); // no file name is longer
+        einträge.reserve(std::min(zeilen->size(), qsizetype(kMeisteLaufListenEinträge)));
+        for (const QString& z : *zeilen) {
+            if (einträge.size() == kMeisteLaufListenEinträge) break;
+            if (z.size() > kLängsterText) ganz = false;
+            einträge.append(z.left(kLängsterText)); // no file name is longer
+        }
         if (!einträge.isEmpty()) f.Arbeitstext = einträge.last();
         f.LaufListe.setzeEinträge(einträge);
     }
+    f.LaufListeStand = ganz ? Fenster::ListenStand::Ganz : Fenster::ListenStand::Teilweise;
+    if (!ganz)
+        f.ablauf.melde(QStringLiteral("run list \"%1\" could not be read whole; it is not saved unless changed")
+                           .arg(f.AlleLL.text()));
     if (f.LaufListe.anzahl() >= 1) f.LaufListe.setzeListIndex(0);
 }
 
-void LaufListeSchreiben(Fenster& f) {
-    if (f.AlleLL.text().isEmpty()) return;
-    QStringList zeilen;
-    for (const QString& e : f.LaufListe.einträge()) zeilen.append(einzeilig(e));
-    schreibeZeilenAtomar(dateiFinden(f.AlleLL.text(), f.LaufListenEndung), zeilen);
+bool LaufListeSchreiben(Fenster& f) {
+    if (f.AlleLL.text().isEmpty()) return false;
+    const QString pfad = dateiFinden(f.AlleLL.text(), f.LaufListenEndung);
+    using Stand = Fenster::ListenStand;
+    bool gesichert = false;
+    if (f.LaufListeStand == Stand::Ganz || (f.LaufListeStand == Stand::Ungelesen && !dateiVorhanden(pfad))) {
+        QStringList zeilen;
+        for (const QString& e : f.LaufListe.einträge()) zeilen.append(einzeilig(e));
+        gesichert = zeilenSichern(f.ablauf, pfad, zeilen);
+    }
     DateiListenAktualisieren(f);
+    return gesichert;
 }
 
 void AlleLL_Click(Fenster& f) {
@@ -47,12 +64,14 @@ void LaufListe_Click(Fenster& f) {
 void Einfügen_Click(Fenster& f) {
     const int i = f.LaufListe.listIndex();
     f.LaufListe.hinzufügen(f.AlleLS.text(), i >= 0 ? i : f.LaufListe.anzahl());
+    f.LaufListeStand = Fenster::ListenStand::Ganz;
 }
 
 void Entfernen_Click(Fenster& f) {
     const int i = f.LaufListe.listIndex() >= 0 ? f.LaufListe.listIndex() : f.LaufListe.anzahl() - 1;
     if (i < 0) return;
     f.LaufListe.entfernen(i);
+    f.LaufListeStand = Fenster::ListenStand::Ganz;
 }
 
 } // namespace glanzzug

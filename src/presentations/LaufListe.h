@@ -15,11 +15,16 @@ inline constexpr int kMeisteLaufListenEinträge = 100'000;
 // Replaces LaufListe by the run list named by the text of AlleLL and selects entry 0,
 // which loads that presentation. An empty name changes nothing; a file that cannot be
 // read leaves the list empty. Every line is an entry, empty lines included; an entry is
-// cut to kLängsterText characters.
+// cut to kLängsterText characters. Sets LaufListeStand: Teilweise when the file could not
+// be read whole (unreadable but present, over its size cap, more than
+// kMeisteLaufListenEinträge lines, or an entry that had to be cut), else Ganz.
 void LaufListeLaden(Fenster& f);
 // Writes LaufListe under the text of AlleLL (nothing for an empty name), atomically: a
-// failed write leaves the old file and shows nothing. Then refreshes the name lists.
-void LaufListeSchreiben(Fenster& f);
+// failed write leaves the old file, shows nothing and is logged. A list that was read
+// only in part and not changed since is not written, so its file is never cut short;
+// nor is a list never read nor changed written over an existing file (LaufListeStand).
+// Then refreshes the name lists. True when the file was written.
+bool LaufListeSchreiben(Fenster& f);
 
 void AlleLL_Click(Fenster& f);
 void LaufListeSpeichern_Click(Fenster& f);
@@ -27,8 +32,10 @@ void LaufListeSpeichern_Click(Fenster& f);
 // is not touched, so a playing run list goes on from there.
 void LaufListe_Click(Fenster& f);
 // Inserts the text of AlleLS before the selected entry, or at the end when none is.
+// The list counts as changed by the user (LaufListeStand Ganz), so it is saved again.
 void Einfügen_Click(Fenster& f);
 // Removes the selected entry, or the last one when none is; an empty list stays empty.
+// A removal counts as a change by the user, as Einfügen_Click.
 void Entfernen_Click(Fenster& f);
 
 } // namespace glanzzug

@@ -44,7 +44,8 @@ TEST(Start, SchritteInDerRichtigenReihenfolge) {
     f.ablauf.matrixAnordnungLaden = merke("anordnung");
     ASSERT_TRUE(schreibeZeilenAtomar(QStringLiteral("Letzte Lauf-Liste"), {"Abend", "Morgen"}));
     Form_Load(f);
-    EXPECT_EQ(folge, (std::vector<std::string>{"zeigen", "editor", "listen", "laufliste:Abend", "größe", "anordnung"}));
+    // The arrangement before the run list, whose first presentation plays at once.
+    EXPECT_EQ(folge, (std::vector<std::string>{"zeigen", "editor", "listen", "größe", "anordnung", "laufliste:Abend"}));
     EXPECT_EQ(f.LaufListe.listIndex(), 0);
     EXPECT_EQ(f.PunktX, 60);
     EXPECT_EQ(f.PunktY, 60);

@@ -1,10 +1,18 @@
 // Main of the widget tests: the offscreen platform is chosen before the QApplication
-// exists, so that the tests (and their discovery) run without a display server.
+// exists, so that the tests (and their discovery) run without a display server. Its one
+// screen is 1280 × 1000 pixels, a small desktop screen, so tests can check that the
+// window stays on it.
 #include <QApplication>
+#include <QTemporaryFile>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryFile schirm;
+    if (!schirm.open()) return 2;
+    schirm.write(R"({"screens": [{"name": "Schirm", "x": 0, "y": 0, "width": 1280, "height": 1000,
+                                  "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+    if (!schirm.flush()) return 2;
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + schirm.fileName().toLocal8Bit());
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

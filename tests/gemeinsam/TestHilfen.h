@@ -5,12 +5,14 @@
 #include "Dialoge.h"
 #include "Fenster.h"
 #include "Programm.h"
+#include "SimulierterPort.h"
 #include "Start.h"
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 #include <deque>
+#include <functional>
 
 namespace glanzzug::test {
 
@@ -25,7 +27,10 @@ struct TestOrdner {
 };
 
 // Dialogs with scripted answers (No and an empty input when the script is used up);
-// every question, title, notice and prompt is recorded.
+// every question, title, notice, prompt and font the font dialog opened on is recorded.
+// A modal dialog runs its own event loop, so the timer goes on ticking while it is open:
+// `ticksImDialog(T, n)` lets the timer T tick n times (as its driver would, so only while
+// T is on) in every dialog before the answer is given.
 class SkriptDialoge final : public Dialoge {
 public:
     std::deque<bool> antworten;
@@ -33,21 +38,49 @@ public:
     std::optional<SchriftWahl> schrift;
     QStringList fragen, titel, hinweise, eingabeFragen;
     std::vector<Symbol> symbole;
+    std::vector<SchriftWahl> schriftStarts;
+    // Runs while a dialog is open, before it returns; unset: nothing happens meanwhile.
+    std::function<void()> währendOffen;
+    // Ticks delivered to T while dialogs were open (those of a stopped T not counted).
+    int getickt = 0;
+
+    // `dann` runs after the ticks, still inside the dialog (to look at the window meanwhile).
+    void ticksImDialog(Zeitgeber& T, int n, std::function<void()> dann = {}) {
+        währendOffen = [this, &T, n, dann = std::move(dann)] {
+            for (int i = 0; i < n; ++i) {
+                if (T.an()) ++getickt;
+                T.ablaufen();
+            }
+            if (dann) dann();
+        };
+    }
 
     bool frageJaNein(const QString& text, const QString& t, Symbol symbol) override {
         fragen << text;
         titel << t;
         symbole.push_back(symbol);
+        offen();
         return nimm(antworten, false);
     }
-    void hinweis(const QString& text) override { hinweise << text; }
+    void hinweis(const QString& text) override {
+        hinweise << text;
+        offen();
+    }
     QString eingabe(const QString& frage) override {
         eingabeFragen << frage;
+        offen();
         return nimm(eingaben, QString());
     }
-    std::optional<SchriftWahl> schriftWählen(const SchriftWahl&) override { return schrift; }
+    std::optional<SchriftWahl> schriftWählen(const SchriftWahl& start) override {
+        schriftStarts.push_back(start);
+        offen();
+        return schrift;
+    }
 
 private:
+    void offen() {
+        if (währendOffen) währendOffen();
+    }
     template <class T> static T nimm(std::deque<T>& d, T sonst) {
         if (d.empty()) return sonst;
         T v = d.front();
@@ -95,6 +128,25 @@ struct TestFenster {
         return v;
     }
 };
+
+// What the six modules show after the recorded writes from `von` (all dark before) up to
+// `bis`, decoded as the modules' shift registers do: the colour bits
+// (SimulierterPort::Rot | Grün | Blau) of every LED, by module, column and row.
+using Leds = std::array<std::array<std::array<int, 7>, 7>, 6>;
+inline Leds ledsNach(const AufnahmePort& p, std::size_t bis, std::size_t von = 0) {
+    SimulierterPort s;
+    for (std::size_t i = von; i < bis && i < p.schreiben.size(); ++i) s.ausgeben(p.schreiben[i].adresse, p.schreiben[i].wert);
+    Leds l{};
+    for (int m = 0; m < 6; ++m)
+        for (int c = 0; c < 7; ++c)
+            for (int r = 0; r < 7; ++r) l[m][c][r] = s.led(m, c, r);
+    return l;
+}
+// The LED colour bits a pixel colour lights (a colour byte of 128 or more is lit).
+inline int ledBits(Farbe c) {
+    return (c & 0x80 ? SimulierterPort::Rot : 0) | (c & 0x8000 ? SimulierterPort::Grün : 0) |
+           (c & 0x800000 ? SimulierterPort::Blau : 0);
+}
 
 inline QByteArray lies(const QString& pfad) {
     QFile d(pfad);

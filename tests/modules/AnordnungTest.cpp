@@ -141,8 +141,16 @@ TEST(DisplayGröße, BildergrößeMitUndOhneMeldung) {
     Aufbau a;
     MatrixStandart_Click(a.f);
     a.f.Bild.setzeGröße(160, 120);
+    // Random colours fill the display at every step while the message is open; the steps
+    // meanwhile still see the display's own size.
+    a.f.AusWal.wähle(6);
+    std::pair<double, int> währenddessen;
+    a.dialoge.ticksImDialog(a.f.T, 3, [&] { währenddessen = {a.f.DisplayBreite, a.f.DisplayHöhe}; });
     Bildergröße_Click(a.f);
     EXPECT_EQ(a.dialoge.hinweise, QStringList{QStringLiteral("Das Bild ist mit 160x120 Pixeln zu groß")});
+    EXPECT_EQ(a.dialoge.getickt, 3);
+    EXPECT_EQ(währenddessen, std::pair(42.0, 7));
+    EXPECT_EQ(a.f.Pic.höhe(), 7);
     EXPECT_EQ(a.f.Pic.breite(), 42);
     EXPECT_EQ(a.f.DisplayBreite, 42); // the old size is kept
     a.f.Bild.setzeGröße(64, 32);

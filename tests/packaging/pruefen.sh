@@ -29,9 +29,10 @@ paket)
     (cd "$bau" && cpack -G DEB -B "$tmp/pkg" >/dev/null)
     deb=$(ls "$tmp"/pkg/*.deb)
     dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6
+    dpkg-deb -f "$deb" Depends | grep -q libqt6httpserver6
     dpkg -x "$deb" "$tmp/root"
     for f in usr/bin/glanzzug usr/share/applications/glanzzug.desktop usr/share/man/man1/glanzzug.1 \
-             usr/lib/systemd/system/glanzzug.service usr/lib/sysusers.d/glanzzug.conf usr/share/icons/hicolor/scalable/apps/glanzzug.svg; do
+             usr/lib/systemd/system/glanzzug.service usr/lib/sysusers.d/glanzzug.conf usr/share/icons/hicolor/scalable/apps/glanzzug.svg etc/default/glanzzug; do
         [ -e "$tmp/root/$f" ] || { echo "missing in package: $f"; exit 1; }
     done
     "$tmp/root/usr/bin/glanzzug" --version | grep -q "glanzzug"

@@ -1,5 +1,6 @@
 #include "Bilderliste.h"
 #include "BildWeg.h"
+#include "LaufListe.h"
 #include "TestHilfen.h"
 #include <QProcess>
 #include <gtest/gtest.h>
@@ -76,6 +77,41 @@ TEST(Bilderliste, AlleEinfügenUndAlleEntfernenFragenErst) {
     EXPECT_EQ(l.dialoge.fragen.size(), 4);
 }
 
+TEST(Bilderliste, AlleGiltNurFürDieListeDerFrage) {
+    // A shows its one picture once, then the playing run list moves on to B: one tick
+    // while the question is open stays with A, three reach B.
+    struct Fall {
+        Knopf Fenster::*knopf;
+        int ticks;
+        QStringList liste;
+        int start;
+    } const fälle[] = {
+        {&Fenster::AlleBilderEinfügen, 1, {"a.bmp", "a.bmp", "b.gif", "C.bmp"}, 0},
+        {&Fenster::AlleBilderEinfügen, 3, {"b.gif"}, 1}, // the answer was about A's list
+        {&Fenster::AlleBilderEntfernen, 1, {}, 1},
+        {&Fenster::AlleBilderEntfernen, 3, {"b.gif"}, 1},
+    };
+    for (const Fall& fall : fälle) {
+        Liste l;
+        Fenster& f = l.t.f;
+        f.DarstellungsEndung = QStringLiteral(".LSL");
+        f.LaufListenEndung = QStringLiteral(".LAL");
+        schreib(QStringLiteral("A.LSL"), "AuWa=1\r\nAniB=a.bmp/\r\n");
+        schreib(QStringLiteral("B.LSL"), "AuWa=1\r\nAniB=b.gif/\r\n");
+        schreib(QStringLiteral("AB.LAL"), "A\r\nB\r\n");
+        f.AlleLL.setzeText(QStringLiteral("AB"));
+        AlleLL_Click(f);
+        ASSERT_EQ(l.liste(), QStringList{"a.bmp"});
+        l.dialoge.ticksImDialog(f.T, fall.ticks);
+        l.dialoge.antworten = {true};
+        l.klick(fall.knopf);
+        EXPECT_EQ(l.dialoge.getickt, fall.ticks);
+        EXPECT_EQ(f.AlleLS.text(), fall.ticks == 1 ? "A" : "B");
+        EXPECT_EQ(l.liste(), fall.liste) << fall.ticks;
+        EXPECT_EQ(f.Start.wert(), fall.start) << fall.ticks;
+    }
+}
+
 TEST(Bilderliste, KlickInDieDateienZeigtOderVerknüpftText) {
     Liste l;
     l.t.f.AniFiles.setzeListIndex(0);
@@ -116,6 +152,28 @@ TEST(BildWeg, FragtUndLöschtNurImOrdner) {
     EXPECT_TRUE(ImOrdnerLöschen(QStringLiteral("link.bmp")));
     EXPECT_FALSE(QFileInfo(QStringLiteral("link.bmp")).isSymLink());
     EXPECT_TRUE(QFile::exists(QStringLiteral("tief/y.bmp")));
+}
+
+TEST(BildWeg, LöschtDieDateiAusDerFrageWährendDasDisplayWeiterspielt) {
+    // The scrolling text, the animation (of a.bmp) and an effect play on while the
+    // question is open; the first two put their own text or picture name into the shared
+    // working string at every step.
+    for (int modus : {0, 1, 2}) {
+        Liste l;
+        l.t.f.AniLi.setzeEinträge({"a.bmp"});
+        l.t.f.AusWal.wähle(modus);
+        l.dialoge.ticksImDialog(l.t.f.T, 3);
+        l.dialoge.antworten = {true};
+        const std::size_t vorher = l.t.port.schreiben.size();
+        l.klick(&Fenster::BildWeg, 2);
+        EXPECT_EQ(l.dialoge.getickt, 3);
+        EXPECT_GT(l.t.port.schreiben.size(), vorher) << modus; // frames went out meanwhile
+        EXPECT_EQ(l.dialoge.fragen, QStringList{"Wollen Sie das Bild C.bmp unwiederbringlich löschen?"});
+        EXPECT_FALSE(QFile::exists(QStringLiteral("C.bmp"))) << modus;
+        EXPECT_TRUE(QFile::exists(QStringLiteral("a.bmp"))) << modus;
+        EXPECT_TRUE(l.dialoge.hinweise.isEmpty()) << modus;
+        EXPECT_EQ(l.t.f.AniFiles.dateien(), (QStringList{"a.bmp", "b.gif"})) << modus;
+    }
 }
 
 TEST(BildWeg, FehlschlagWirdGemeldet) {

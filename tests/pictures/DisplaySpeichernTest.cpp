@@ -40,6 +40,21 @@ TEST(DisplaySpeichern, SpeichertWasDasDisplayZeigtAls24BitBmp) {
     EXPECT_EQ(QDir().entryList(QDir::Files), QStringList{"abc.bmp"});
 }
 
+TEST(DisplaySpeichern, SpeichertDasBildDesKlicksWährendDerTextWeiterläuft) {
+    TestOrdner ordner;
+    TestFenster t; // "Lauf-Text" to the left
+    for (int i = 0; i < 12; ++i) t.f.T.ablaufen();
+    const QImage geklickt = t.f.Pic.bild().copy();
+    t.dialoge.ticksImDialog(t.f.T, 5);
+    t.dialoge.eingaben = {QStringLiteral("foto")};
+    t.f.FormSpeichern.klick();
+    EXPECT_EQ(t.dialoge.getickt, 5);
+    ASSERT_NE(t.f.Pic.bild(), geklickt); // the text moved on while the name was typed
+    const QImage gespeichert(QStringLiteral("foto.bmp"));
+    EXPECT_EQ(gespeichert.convertToFormat(QImage::Format_RGB32), geklickt.convertToFormat(QImage::Format_RGB32));
+    EXPECT_EQ(t.f.AniFiles.dateien(), QStringList{"foto.bmp"});
+}
+
 TEST(DisplaySpeichern, AbbruchUndUngültigeNamenEndenStill) {
     TestOrdner ordner;
     TestFenster t;

@@ -2,6 +2,9 @@
 // deleting.
 #include "DateiZugriff.h"
 #include "Umgebung.h"
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <ctime>
 
 using namespace glanzzug;
 using namespace glanzzug::test;
@@ -45,4 +48,35 @@ TEST(DateiZugriff, FindenLesenUndLöschenNurImOrdner) {
     EXPECT_TRUE(dateiLöschen(QStringLiteral("abend.lsl")));
     EXPECT_FALSE(QFile::exists(QStringLiteral("abend.lsl")));
     EXPECT_TRUE(dateiLöschen(QStringLiteral("abend.lsl"))); // already gone counts as gone
+}
+
+// The listing behind dateiFinden is kept while the folder is unchanged; every change of
+// the folder is seen at the next lookup.
+TEST(DateiZugriff, FindenFolgtÄnderungenDesOrdners) {
+    TestOrdner o;
+    // A folder that has rested for a while, so that its listing is kept.
+    const auto ruhen = [] {
+        timespec alt[2]{};
+        ::clock_gettime(CLOCK_REALTIME, &alt[0]);
+        alt[0].tv_sec -= 60;
+        alt[1] = alt[0];
+        ASSERT_EQ(::utimensat(AT_FDCWD, ".", alt, 0), 0);
+    };
+    ruhen();
+    EXPECT_EQ(dateiFinden(QStringLiteral("Neu"), QStringLiteral(".LSL")), QStringLiteral("Neu.LSL"));
+    schreib(QStringLiteral("Neu.lsl"), "Text=neu\r\n");
+    EXPECT_EQ(dateiFinden(QStringLiteral("Neu"), QStringLiteral(".LSL")), QStringLiteral("Neu.lsl"));
+    ruhen();
+    EXPECT_EQ(dateiFinden(QStringLiteral("Neu"), QStringLiteral(".LSL")), QStringLiteral("Neu.lsl"));
+    EXPECT_EQ(dateiFinden(QStringLiteral("Neu"), QStringLiteral(".LAL")), QStringLiteral("Neu.LAL"));
+    ASSERT_TRUE(QFile::remove(QStringLiteral("Neu.lsl")));
+    EXPECT_EQ(dateiFinden(QStringLiteral("Neu"), QStringLiteral(".LSL")), QStringLiteral("Neu.LSL"));
+    // Another folder as the current one: its own files, not the kept listing.
+    ruhen();
+    schreib(QStringLiteral("Alt.lsl"), "x");
+    ruhen();
+    EXPECT_EQ(dateiFinden(QStringLiteral("Alt"), QStringLiteral(".LSL")), QStringLiteral("Alt.lsl"));
+    TestOrdner anderer;
+    ruhen();
+    EXPECT_EQ(dateiFinden(QStringLiteral("Alt"), QStringLiteral(".LSL")), QStringLiteral("Alt.LSL"));
 }

@@ -1,7 +1,9 @@
 // Loading and saving presentations through the window, and the name lists.
 #include "DarstellungSpeichern.h"
+#include "LaufListe.h"
 #include "LaufSchritt.h"
 #include "NamenListen.h"
+#include "Textdatei.h"
 #include "Umgebung.h"
 #include <csignal>
 #include <sys/resource.h>
@@ -215,6 +217,48 @@ TEST(NamenListen, LöschenNachRückfrage) {
     EXPECT_EQ(g.f.LaufListe.einträge(), QStringList{"A"});
 }
 
+TEST(NamenListen, LöschenTrifftDenNamenDerFrageWährendDieListenSichÄndern) {
+    TestOrdner o;
+    // Each presentation is over after one step (an effect), so the playing run list moves
+    // on while the question is open; a new file meanwhile shifts the name list.
+    schreib(QStringLiteral("A.LSL"), "AuWa=2\r\n");
+    schreib(QStringLiteral("B.LSL"), "AuWa=2\r\n");
+    schreib(QStringLiteral("AB.LAL"), "A\r\nB\r\n");
+    schreib(QStringLiteral("CD.LAL"), "");
+    Gestartet g;
+    g.f.TimerAn.klick();
+    const struct {
+        KombiFeld Fenster::*namen;
+        void (*löschen)(Fenster&);
+        const char *neu, *frage, *weg, *bleibt;
+        QStringList danach;
+    } fälle[] = {
+        {&Fenster::AlleLS, LSlöschen_Click, "0.LSL", "Wollen Sie (A) löschen ?", "A.LSL", "B.LSL", {"0", "B"}},
+        {&Fenster::AlleLL, LLlöschen_Click, "0.LAL", "Wollen Sie (AB) löschen ?", "AB.LAL", "CD.LAL", {"0", "CD"}},
+    };
+    for (const auto& fall : fälle) {
+        g.f.AlleLL.setzeText(QStringLiteral("AB"));
+        AlleLL_Click(g.f);
+        (g.f.*fall.namen).wähle(0); // A, or the run list AB
+        g.f.Start.setzeWert(1);
+        QString gespielt;
+        g.dialoge.ticksImDialog(g.f.T, 2, [&] {
+            gespielt = g.f.AlleLS.text();
+            schreib(QString::fromUtf8(fall.neu), "");
+            DateiListenAktualisieren(g.f);
+        });
+        g.dialoge.antworten = {true};
+        fall.löschen(g.f);
+        EXPECT_EQ(g.dialoge.fragen.last(), fall.frage);
+        EXPECT_EQ(gespielt, QStringLiteral("B")); // the run list moved on meanwhile
+        EXPECT_FALSE(QFile::exists(fall.weg)) << fall.weg;
+        EXPECT_TRUE(QFile::exists(fall.bleibt)) << fall.bleibt;
+        EXPECT_EQ((g.f.*fall.namen).liste(), fall.danach) << fall.weg;
+    }
+    EXPECT_EQ(g.dialoge.getickt, 4);
+    EXPECT_EQ(g.f.LaufListe.einträge(), (QStringList{"A", "B"})); // the list box keeps its entries
+}
+
 TEST(DarstellungSpeichern, AbgebrochenesSpeichernLässtDieAlteDatei) {
     TestOrdner o;
     Gestartet g;
@@ -242,4 +286,28 @@ TEST(DarstellungSpeichern, AbgebrochenesSpeichernLässtDieAlteDatei) {
     // No half-written file is left behind or listed.
     EXPECT_EQ(QDir().entryList(QDir::Files), (QStringList{"Alt.LSL"}));
     EXPECT_EQ(g.f.AlleLS.liste(), QStringList{"Alt"});
+}
+
+// The linked text file is read once per file applied, yet the text ends as reading it at
+// each "TeDa=" line would leave it: the last readable file after the last "Text=" line
+// wins. (A playback step reads the linked file again; this is the file's own effect.)
+TEST(DarstellungLaden, TextDateiWieBeimZeilenweisenLesen) {
+    TestOrdner o;
+    TestFenster g;
+    schreib(QStringLiteral("eins.txt"), "eins\r\n");
+    schreib(QStringLiteral("zwei.txt"), "zwei");
+    const std::pair<QByteArray, const char*> fälle[] = {
+        {"Text=a\r\nTeDa=eins.txt\r\n", "eins"},
+        {"TeDa=eins.txt\r\nText=a\r\n", "a"},
+        {"TeDa=eins.txt\r\nTeDa=fehlt.txt\r\n", "eins"},
+        {"TeDa=eins.txt\r\nText=a\r\nTeDa=fehlt.txt\r\n", "a"},
+        {"TeDa=zwei.txt\r\nTeDa=eins.txt\r\nTeDa=zwei.txt\r\nTeDa=fehlt.txt\r\n", "zwei"},
+        {"TeDa=zwei.txt\r\nAuWa=9\r\nTeDa=eins.txt\r\n", "zwei"}, // reading ends at AuWa=9
+    };
+    for (const auto& [datei, text] : fälle) {
+        g.f.Txt.setzeText(QStringLiteral("vorher"));
+        DarstellungAnwenden(g.f, zeilenAus(datei, 100));
+        EXPECT_EQ(g.f.Txt.text(), QString::fromLatin1(text)) << datei.constData();
+    }
+    EXPECT_EQ(g.f.DateiBenutzen.toolTip(), QStringLiteral("zwei.txt"));
 }

@@ -2,6 +2,7 @@
 #include "LaufListe.h"
 #include "LaufSchritt.h"
 #include "Umgebung.h"
+#include <set>
 
 using namespace glanzzug;
 using namespace glanzzug::test;
@@ -97,9 +98,12 @@ TEST(LaufListe, AlleAbgelaufenLäuftWeiterOhneVerschachtelung) {
     TestOrdner o;
     Gestartet g;
     g.f.jetzt = [] { return QDateTime(QDate(2011, 3, 24), QTime(20, 0)); };
-    for (const char* n : {"X", "Y", "Z"})
-        schreib(QString::fromUtf8(n) + ".LSL",
-                QByteArray("Text=") + n + "\r\nUhr1=1\r\nUhrT=18:00\r\nTemp=25\r\nHiFa=255\r\n");
+    // Red, green and blue back colours, all ended at 18:00.
+    for (const auto& [n, hinten] : {std::pair("X", "255"), std::pair("Y", "65280"), std::pair("Z", "16711680")})
+        schreib(QString::fromUtf8(n) + ".LSL", QByteArray("Text=") + n +
+                                                   "\r\nUhr1=1\r\nUhrT=18:00\r\nTemp=25\r\nHiFa=" + hinten + "\r\n");
+    // A module beyond the display's edge: a frame would light its LEDs white.
+    g.f.ModulX[5] = 60;
     schreib(QStringLiteral("Alle.LAL"), "X\r\nY\r\nZ\r\n");
     schreib(QStringLiteral("Eine.LAL"), "X\r\n");
     // Every load goes through the selection of an entry. Two loads within one tick would
@@ -117,11 +121,15 @@ TEST(LaufListe, AlleAbgelaufenLäuftWeiterOhneVerschachtelung) {
         EXPECT_EQ(ladungen, 1 + i) << "one hand-over per tick";
         EXPECT_EQ(g.f.Txt.text(), QStringList({"X", "Y", "Z"})[i % 3]);
         EXPECT_TRUE(g.f.T.an());
-        // The first round skips at 1 ms; after a whole round the sign rests, cleared.
+        // The first round skips at 1 ms and sends nothing; after a whole round the sign
+        // rests dark: every LED off, whatever the back colour of the entry just loaded.
         EXPECT_EQ(g.f.T.intervall(), i < 2 ? 1 : kRuhePause) << "tick " << i;
-        EXPECT_EQ(g.port.schreiben.size() - gesendet, i < 2 ? 0u : 590u) << "tick " << i;
+        EXPECT_EQ(g.port.schreiben.size() > gesendet, i >= 2) << "tick " << i;
+        if (i >= 2) EXPECT_EQ(ledsNach(g.port, g.port.schreiben.size()), Leds{}) << "tick " << i;
     }
-    EXPECT_EQ(g.f.Pic.punkt(0, 0), RGB(255, 0, 0)); // cleared to the back colour
+    EXPECT_EQ(g.f.Pic.hintergrund(), RGB(255, 0, 0)); // X's, yet the preview is dark too
+    const std::vector<Farbe> pixel = g.pixel();
+    EXPECT_EQ(std::set(pixel.begin(), pixel.end()), std::set{RGB(0, 0, 0)});
 
     // The next morning the end time lies ahead again: the list plays.
     g.f.jetzt = [] { return QDateTime(QDate(2011, 3, 25), QTime(9, 0)); };

@@ -2,7 +2,9 @@
 #include "Anordnung.h"
 #include "LaufListe.h"
 #include "LaufSchritt.h"
+#include "ModuleAusgeben.h"
 #include "Umgebung.h"
+#include "Zeiteingaben.h"
 
 using namespace glanzzug;
 using namespace glanzzug::test;
@@ -18,6 +20,41 @@ struct Lauf : Gestartet {
 // The demo's layout file (the standard strip), so that start-up ends with the timer running.
 void anordnung() {
     ASSERT_TRUE(QFile::copy(QStringLiteral(GLANZZUG_DEMO "/LED-Modul-Anordnung.txt"), kAnordnungsDatei));
+}
+
+// The presentation P of the given lines as the one entry of the remembered run list R.
+void alsLetzteLaufListe(const QByteArray& darstellung) {
+    schreib(QStringLiteral("P.LSL"), darstellung);
+    schreib(QStringLiteral("R.LAL"), "P\r\n");
+    schreib(kLetzte, "R\r\n");
+}
+
+// The program as it is put together at start: a window in its design state (a 120 x 120
+// display, the modules not yet placed), wired, recording its port; then started up, and
+// shut down at the end.
+struct FrischGestartet {
+    AufnahmePort port;
+    SkriptDialoge dialoge;
+    Fenster f;
+    FrischGestartet() {
+        f.port = &port;
+        f.dialoge = &dialoge;
+        Verdrahten(f);
+        Form_Load(f);
+    }
+    ~FrischGestartet() { Form_Unload(f); }
+    void ticks(int n) {
+        for (int i = 0; i < n; ++i) f.T.ablaufen();
+    }
+};
+
+// The recorded frames, each its 590 bytes.
+std::vector<std::vector<std::uint8_t>> frames(const AufnahmePort& port) {
+    const std::vector<std::uint8_t> w = port.werte();
+    std::vector<std::vector<std::uint8_t>> v;
+    for (std::size_t i = 0; i + kFrameBytes <= w.size(); i += kFrameBytes)
+        v.emplace_back(w.begin() + std::ptrdiff_t(i), w.begin() + std::ptrdiff_t(i + kFrameBytes));
+    return v;
 }
 } // namespace
 
@@ -81,4 +118,89 @@ TEST(LetzteLaufListe, KopflosAuchMitAbgelaufenenEinträgen) {
     l.ticks(100);
     EXPECT_EQ(l.f.LaufListe.listIndex(), 0); // 100 hand-overs: back at the start
     EXPECT_TRUE(l.f.T.an());
+}
+
+TEST(LetzteLaufListe, DasErsteBildZeigtJedesModulSeinFenster) {
+    TestOrdner o;
+    // Two rows of three modules (a 21 x 14 display) and a picture with one colour per
+    // module window: red, green, yellow, blue, magenta, cyan.
+    QByteArray datei;
+    for (int m = 0; m < 6; ++m) datei += "Sichtbar\r\n " + QByteArray::number(7 * (m % 3)) + "\r\n " +
+                                         QByteArray::number(7 * (m / 3)) + "\r\n";
+    schreib(kAnordnungsDatei, datei + " 21\r\n 14\r\n");
+    QImage bild(21, 14, QImage::Format_RGB32);
+    const auto tabelle = FarbtabelleBauen();
+    for (int m = 0; m < 6; ++m)
+        for (int y = 0; y < 7; ++y)
+            for (int x = 0; x < 7; ++x) bild.setPixel(7 * (m % 3) + x, 7 * (m / 3) + y, alsPixel(tabelle[m + 1]));
+    ASSERT_TRUE(bild.save(QStringLiteral("bunt.bmp")));
+    alsLetzteLaufListe("AuWa=1\r\nAniB=bunt.bmp/\r\nTemp=1000\r\n");
+    FrischGestartet l;
+    EXPECT_EQ(std::pair(l.f.DisplayBreite, l.f.DisplayHöhe), std::pair(21.0, 14));
+    ASSERT_EQ(l.port.schreiben.size(), std::size_t(kFrameBytes)); // one frame, during start-up
+    Leds soll;
+    for (int m = 0; m < 6; ++m)
+        for (auto& spalte : soll[m]) spalte.fill(ledBits(tabelle[m + 1]));
+    EXPECT_EQ(ledsNach(l.port, kFrameBytes), soll);
+}
+
+TEST(LetzteLaufListe, DerErsteDurchlaufSpieltWieJederSpätere) {
+    // Presentations that set no font size, so the display height gives it.
+    // "<": the first pass shows the same frames as the second, from the first position on.
+    // "Zufall" with "zurück": the letters fly in from the display's own distance, so the
+    // first pass is not dark (the directions are random, so only that is compared).
+    for (const char* lari : {"4", "96"}) {
+        TestOrdner o;
+        anordnung();
+        alsLetzteLaufListe(QByteArray("Text=HALLO\r\nLaRi=") + lari + "\r\nTemp=10\r\n");
+        FrischGestartet l;
+        // One pass per presentation: it ends at the count, then the run list loads it again.
+        std::vector<std::size_t> passEnden;
+        for (int tick = 0; tick < 2000 && passEnden.size() < 2; ++tick) {
+            l.ticks(1);
+            if (l.f.DurchlaufStatus == kAnzahlErreicht) passEnden.push_back(frames(l.port).size());
+        }
+        ASSERT_EQ(passEnden.size(), 2u) << lari;
+        const auto alle = frames(l.port);
+        const std::size_t länge = passEnden[0];
+        ASSERT_EQ(passEnden[1], 2 * länge) << lari;
+        const auto leuchtet = [&l](std::size_t frame) {
+            return ledsNach(l.port, (frame + 1) * kFrameBytes, frame * kFrameBytes) != Leds{};
+        };
+        std::size_t hell[2] = {0, 0};
+        for (std::size_t i = 0; i < 2 * länge; ++i) hell[i / länge] += leuchtet(i);
+        EXPECT_GT(hell[0], 0u) << lari;
+        EXPECT_GT(hell[1], 0u) << lari;
+        if (std::string_view(lari) == "4") {
+            EXPECT_TRUE(std::equal(alle.begin(), alle.begin() + std::ptrdiff_t(länge), alle.begin() + std::ptrdiff_t(länge)));
+            EXPECT_TRUE(leuchtet(0)); // the first column of the H at the right edge
+        }
+    }
+}
+
+TEST(LetzteLaufListe, OhneGültigeAnordnungStehtDerTimerUndKopflosSpieltEs) {
+    // No layout file, and one cut short: the standard strip; the window's timer stays
+    // stopped after the first frame until "Timer an", which the headless player presses.
+    for (const QByteArray& anordnungsDatei : {QByteArray(), QByteArray("Sichtbar\r\n 0\r\n")}) {
+        TestOrdner o;
+        if (!anordnungsDatei.isEmpty()) schreib(kAnordnungsDatei, anordnungsDatei);
+        // Module 5's window of a 42 x 7 picture is blue, the rest black.
+        QImage bild = einfarbig(42, 7, RGB(0, 0, 0));
+        for (int y = 0; y < 7; ++y)
+            for (int x = 35; x < 42; ++x) bild.setPixel(x, y, alsPixel(RGB(0, 0, 255)));
+        ASSERT_TRUE(bild.save(QStringLiteral("rechts.bmp")));
+        alsLetzteLaufListe("AuWa=1\r\nAniB=rechts.bmp/\r\nTemp=40\r\n");
+        FrischGestartet l;
+        EXPECT_FALSE(l.f.T.an());
+        EXPECT_EQ(l.f.T.intervall(), 40);
+        ASSERT_EQ(l.port.schreiben.size(), std::size_t(kFrameBytes));
+        const Leds leds = ledsNach(l.port, kFrameBytes);
+        EXPECT_EQ(leds[5][0][0], SimulierterPort::Blau);
+        EXPECT_EQ(leds[0][6][6], 0);
+        l.ticks(3);
+        EXPECT_EQ(l.port.schreiben.size(), std::size_t(kFrameBytes));
+        TimerAn_Click(l.f);
+        l.ticks(3);
+        EXPECT_GT(l.port.schreiben.size(), std::size_t(kFrameBytes));
+    }
 }

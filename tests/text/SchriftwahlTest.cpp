@@ -4,34 +4,19 @@
 using namespace glanzzug;
 using namespace glanzzug::test;
 
-namespace {
-// A font dialog that answers as scripted and notes how it was opened and whether the
-// timer ran meanwhile.
-struct SchriftDialog final : Dialoge {
-    std::optional<SchriftWahl> antwort, geöffnetMit;
-    const Zeitgeber* timer = nullptr;
-    bool timerLief = true;
-    bool frageJaNein(const QString&, const QString&, Symbol) override { return false; }
-    void hinweis(const QString&) override {}
-    QString eingabe(const QString&) override { return {}; }
-    std::optional<SchriftWahl> schriftWählen(const SchriftWahl& start) override {
-        geöffnetMit = start, timerLief = timer->an();
-        return antwort;
-    }
-};
-} // namespace
-
 TEST(Schriftwahl, WahlGehtAnsBildUndOhneGrößeAnDieTextfelder) {
     TestFenster t;
-    SchriftDialog d;
-    d.timer = &t.f.T;
-    t.f.dialoge = &d;
+    SkriptDialoge& d = t.dialoge;
+    // The dialog's own event loop would deliver ticks; playback stands still instead.
+    QImage imDialog;
+    d.ticksImDialog(t.f.T, 5, [&] { imDialog = t.f.Pic.bild(); });
     t.f.Pic.setzePunkt(3, 3, kRot);
-    d.antwort = SchriftWahl{"DejaVu Sans", 9.3, true, true};
+    d.schrift = SchriftWahl{"DejaVu Sans", 9.3, true, true};
     t.f.Schriftart.klick();
-    EXPECT_FALSE(d.timerLief);
+    EXPECT_EQ(d.getickt, 0);
+    EXPECT_TRUE(t.port.schreiben.empty());
+    EXPECT_EQ(ausPixel(imDialog.pixel(3, 3)), kSchwarz); // the preview is empty while the dialog is open
     EXPECT_TRUE(t.f.T.an());
-    EXPECT_EQ(t.f.Pic.punkt(3, 3), kSchwarz);
     // The size is taken at single precision.
     EXPECT_EQ(t.f.Pic.schrift(), (SchriftWahl{"DejaVu Sans", double(9.3f), true, true}));
     EXPECT_EQ(t.f.SchriftGröße, double(9.3f));
@@ -40,14 +25,14 @@ TEST(Schriftwahl, WahlGehtAnsBildUndOhneGrößeAnDieTextfelder) {
                   std::tuple(QString("DejaVu Sans"), true, true));
     // Opened again on the font in use; cancelled, nothing changes and the timer runs, even
     // when it was off before.
-    d.antwort.reset();
+    d.schrift.reset();
     t.f.T.setzeAn(false);
     t.f.Schriftart.klick();
     EXPECT_TRUE(t.f.T.an());
-    ASSERT_TRUE(d.geöffnetMit);
-    EXPECT_EQ(d.geöffnetMit->name, "DejaVu Sans");
+    ASSERT_EQ(d.schriftStarts.size(), 2u);
+    EXPECT_EQ(d.schriftStarts.back().name, "DejaVu Sans");
     EXPECT_EQ(t.f.SchriftGröße, double(9.3f));
-    t.f.dialoge = nullptr;
+    EXPECT_EQ(d.getickt, 0);
 }
 
 TEST(Schriftwahl, SchrittweiteIstDieFührendeZahl) {

@@ -1,0 +1,29 @@
+#pragma once
+#include <QHostAddress>
+#include <QString>
+#include <memory>
+#include <optional>
+
+namespace glanzzug {
+
+struct Fenster;
+class Fernsteuerung;
+
+// "[ADDRESS:]PORT" of --http: an IPv4 address, or an IPv6 address in brackets
+// ("[::1]:8080"); without one, 127.0.0.1. PORT 0..65535, 0 for a free one. Nothing for
+// anything else.
+struct HttpAdresse {
+    QHostAddress adresse;
+    quint16 port = 0;
+};
+std::optional<HttpAdresse> httpAdresseLesen(const QString& angabe);
+
+// Starts the remote control for --http: reads or creates the token (`tokenDatei`, empty
+// for the default file), listens, and writes the one line
+//   glanzzug: remote control at http://ADDRESS:PORT/#token=TOKEN
+// to standard error. Returns null after a message on standard error when the address,
+// the token file or the port cannot be used.
+std::unique_ptr<Fernsteuerung> fernsteuerungStarten(Fenster& f, const QString& angabe, const QString& tokenDatei,
+                                                    const QString& portBeschreibung);
+
+} // namespace glanzzug

@@ -1,0 +1,137 @@
+#include "Schluessel.h"
+#include <QDir>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <QStandardPaths>
+#include <algorithm>
+#include <cerrno>
+#include <optional>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace glanzzug {
+
+namespace {
+[[noreturn]] void scheitern(const QString& pfad, const QString& grund) {
+    throw Schlüssel::Fehler(QStringLiteral("token file %1: %2").arg(pfad, grund).toStdString());
+}
+QString systemFehler() { return QString::fromLocal8Bit(std::strerror(errno)); }
+
+bool erlaubt(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '_' ||
+           c == '.' || c == '~';
+}
+
+// Reads an existing token file; nothing when there is no file.
+std::optional<QByteArray> lesen(const QString& pfad) {
+    const QByteArray name = QFile::encodeName(pfad);
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        if (errno == ENOENT) return std::nullopt;
+        scheitern(pfad, systemFehler());
+    }
+    struct stat st {};
+    QByteArray inhalt;
+    bool regulär = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    if (regulär && st.st_size <= Schlüssel::kGrößteDatei) {
+        char puffer[Schlüssel::kGrößteDatei + 1];
+        ssize_t n;
+        while ((n = ::read(fd, puffer, sizeof puffer)) > 0 && inhalt.size() <= Schlüssel::kGrößteDatei)
+            inhalt.append(puffer, n);
+        if (n < 0) {
+            ::close(fd);
+            scheitern(pfad, systemFehler());
+        }
+    }
+    ::close(fd);
+    if (!regulär) scheitern(pfad, QStringLiteral("not a regular file"));
+    if (inhalt.size() > Schlüssel::kGrößteDatei) scheitern(pfad, QStringLiteral("larger than a token file"));
+    const QByteArray schlüssel = inhalt.split('\n').first().trimmed();
+    if (schlüssel.size() < Schlüssel::kKürzesterSchlüssel || !std::all_of(schlüssel.begin(), schlüssel.end(), erlaubt))
+        scheitern(pfad, QStringLiteral("does not hold a token of at least %1 letters and digits; delete it to "
+                                       "get a new one").arg(Schlüssel::kKürzesterSchlüssel));
+    return schlüssel;
+}
+
+QByteArray neuerSchlüssel() {
+    quint32 zufall[8];
+    QRandomGenerator::system()->fillRange(zufall);
+    return QByteArray(reinterpret_cast<const char*>(zufall), sizeof zufall).toHex();
+}
+
+// Writes the new token beside the target and links it into place; false when another
+// process created the target meanwhile.
+bool anlegen(const QString& pfad, const QByteArray& schlüssel) {
+    const QFileInfo info(pfad);
+    const QString ordner = info.absolutePath();
+    if (!QFileInfo::exists(ordner)) {
+        const QByteArray o = QFile::encodeName(ordner);
+        QDir().mkpath(QFileInfo(ordner).absolutePath());
+        if (::mkdir(o.constData(), 0700) != 0 && errno != EEXIST) scheitern(pfad, systemFehler());
+    }
+    const QByteArray ziel = QFile::encodeName(pfad);
+    const QByteArray zwischen =
+        ziel + ".neu-" + QByteArray::number(qint64(::getpid())) + '-' + QByteArray::number(QRandomGenerator::system()->generate());
+    const int fd = ::open(zwischen.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600);
+    if (fd < 0) scheitern(pfad, systemFehler());
+    const QByteArray inhalt = schlüssel + '\n';
+    qsizetype geschrieben = 0;
+    while (geschrieben < inhalt.size()) {
+        const ssize_t n = ::write(fd, inhalt.constData() + geschrieben, size_t(inhalt.size() - geschrieben));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;
+        geschrieben += n;
+    }
+    bool gut = geschrieben == inhalt.size() && ::fsync(fd) == 0;
+    int fehler = gut ? 0 : (errno != 0 ? errno : EIO);
+    if (::close(fd) != 0 && gut) gut = false, fehler = errno;
+    if (!gut) {
+        ::unlink(zwischen.constData());
+        errno = fehler;
+        scheitern(pfad, systemFehler());
+    }
+    const bool verlinkt = ::link(zwischen.constData(), ziel.constData()) == 0;
+    const int linkFehler = errno;
+    ::unlink(zwischen.constData());
+    if (!verlinkt && linkFehler != EEXIST) {
+        errno = linkFehler;
+        scheitern(pfad, systemFehler());
+    }
+    if (verlinkt) {
+        const int dir = ::open(QFile::encodeName(ordner).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (dir >= 0) {
+            ::fsync(dir);
+            ::close(dir);
+        }
+    }
+    return verlinkt;
+}
+} // namespace
+
+QString Schlüssel::standardPfad() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/glanzzug/http-token");
+}
+
+QByteArray Schlüssel::ladenOderErzeugen(const QString& pfad) {
+    if (auto vorhanden = lesen(pfad)) return *vorhanden;
+    const QByteArray neu = neuerSchlüssel();
+    if (anlegen(pfad, neu)) return neu;
+    // Someone else created it between our look and our link: use theirs.
+    if (auto vorhanden = lesen(pfad)) return *vorhanden;
+    scheitern(pfad, QStringLiteral("vanished while it was created"));
+}
+
+bool Schlüssel::gleich(QByteArrayView angebot, QByteArrayView schlüssel) {
+    // Every byte of the token is looked at whatever the offer holds.
+    unsigned unterschied = unsigned(angebot.size() != schlüssel.size());
+    for (qsizetype i = 0; i < schlüssel.size(); ++i) {
+        const unsigned char a = i < angebot.size() ? static_cast<unsigned char>(angebot[i]) : 0;
+        unterschied |= unsigned(a ^ static_cast<unsigned char>(schlüssel[i]));
+    }
+    return unterschied == 0 && !schlüssel.isEmpty();
+}
+
+} // namespace glanzzug

@@ -1,0 +1,251 @@
+#include "BildAnsicht.h"
+#include "Hauptfenster.h"
+#include "ModuleAusgeben.h"
+#include "PortWahl.h"
+#include "QtDialoge.h"
+#include "TestHilfen.h"
+#include <QAbstractButton>
+#include <QLabel>
+#include <QPaintEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+using namespace glanzzug;
+using glanzzug::test::TestOrdner;
+
+namespace {
+// The whole main window on the simulated port, started in an empty folder: the standard
+// strip of modules, a 42 × 7 display and the timer stopped, so only the test changes what
+// the modules show.
+struct OffenesFenster {
+    TestOrdner ordner;
+    Fenster f;
+    PortWahl port = portWählen(QStringLiteral("sim"));
+    std::unique_ptr<Hauptfenster> w;
+    OffenesFenster() {
+        f.port = port.port.get();
+        Verdrahten(f);
+        w = std::make_unique<Hauptfenster>(f, port);
+        f.ablauf.fensterZeigen = [this](Fenster&) { w->show(); };
+        Form_Load(f);
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(w.get()));
+        QTest::qWait(50); // the size follows the display once the layout took it in
+    }
+    template <class W = QWidget> W* teil(const char* name) const { return w->findChild<W*>(QLatin1String(name)); }
+};
+
+// The widget of a kind that shows a text.
+template <class W> W* mitText(QWidget* fenster, const QString& text) {
+    for (W* w : fenster->findChildren<W*>())
+        if (w->text() == text) return w;
+    return nullptr;
+}
+
+// Counts the events of one type a widget receives; for paints, the area painted.
+class Zähler : public QObject {
+public:
+    Zähler(QObject* ziel, QEvent::Type art) : art_(art) { ziel->installEventFilter(this); }
+    int anzahl = 0;
+    QRect gemalt;
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() != art_) return false;
+        ++anzahl;
+        if (e->type() == QEvent::Paint) gemalt |= static_cast<QPaintEvent*>(e)->rect();
+        return false;
+    }
+
+private:
+    QEvent::Type art_;
+};
+
+// Where the pixels of exactly one colour lie in a picture.
+struct Fleck {
+    int anzahl = 0;
+    QRect umfang;
+};
+Fleck fleck(const QImage& bild, QRgb farbe) {
+    Fleck f;
+    for (int y = 0; y < bild.height(); ++y)
+        for (int x = 0; x < bild.width(); ++x)
+            if ((bild.pixel(x, y) & 0xffffff) == (farbe & 0xffffff)) {
+                ++f.anzahl;
+                f.umfang |= QRect(x, y, 1, 1);
+            }
+    return f;
+}
+} // namespace
+
+TEST(Fenster, PasstSichNachMaximumWiederSeinemInhaltAn) {
+    OffenesFenster o;
+    const int schirm = o.w->screen()->availableGeometry().height();
+    ASSERT_LE(o.w->frameGeometry().height(), schirm);
+    // At the size the window chose itself, then at a larger one the person gave it: for
+    // "Maximum" it grows with the preview, but not past the screen, and back at the strip
+    // it has that size again, with no empty band.
+    for (const QSize mehr : {QSize(0, 0), QSize(10, 40)}) {
+        const QSize vorher = o.w->size() + mehr;
+        o.w->resize(vorher);
+        QTest::qWait(20);
+        o.f.Maximum.klick();
+        QTest::qWait(50);
+        EXPECT_GT(o.w->height(), vorher.height());
+        EXPECT_LE(o.w->frameGeometry().height(), schirm);
+        o.f.Modulgröße.klick();
+        QTest::qWait(50);
+        EXPECT_EQ(o.w->size(), vorher);
+    }
+}
+
+TEST(Fenster, StandardknöpfeDerDialogeSindDeutsch) {
+    ASSERT_TRUE(qtTexteAufDeutsch(*QCoreApplication::instance())) << "Qt's German texts: qt6-translations-l10n";
+    OffenesFenster o;
+    QtDialoge dialoge(o.w.get());
+    o.f.dialoge = &dialoge;
+    QStringList knöpfe;
+    QTimer::singleShot(100, [&knöpfe] {
+        QWidget* box = QApplication::activeModalWidget();
+        if (!box) return;
+        for (auto* k : box->findChildren<QAbstractButton*>()) knöpfe << k->text().remove(u'&');
+        box->close();
+    });
+    auto* speichern = mitText<QPushButton>(o.w.get(), QStringLiteral("Bild speichern"));
+    ASSERT_TRUE(speichern);
+    QTest::mouseClick(speichern, Qt::LeftButton); // the name box, closed by the timer above
+    knöpfe.sort();
+    EXPECT_EQ(knöpfe, QStringList({QStringLiteral("Abbrechen"), QStringLiteral("OK")}));
+    o.f.dialoge = nullptr;
+}
+
+TEST(Fenster, BeschriftungenZeigenHöchstensImBildtaktDenLetztenWert) {
+    // The program may set a caption on every 1 ms step; the window system sees at most one
+    // change per repaint interval, and the last value always shows in the end.
+    OffenesFenster o;
+    auto* vonX = mitText<QLabel>(o.w.get(), QStringLiteral("X=0"));
+    ASSERT_TRUE(vonX);
+    struct Fall {
+        Beschriftung& modell;
+        std::function<QString()> gezeigt;
+    };
+    const Fall fälle[] = {
+        {o.f.Titel, [&o] { return o.w->windowTitle(); }},
+        {o.f.VonXLabel, [vonX] { return vonX->text(); }},
+    };
+    for (const Fall& fall : fälle) {
+        QTest::qWait(40); // a quiet interval: the next change shows at once
+        Zähler titel(o.w.get(), QEvent::WindowTitleChange);
+        for (int i = 0; i < 100; ++i) fall.modell.setzeText(QStringLiteral("Bild %1").arg(i));
+        EXPECT_EQ(fall.gezeigt(), QStringLiteral("Bild 0"));
+        QTest::qWait(40);
+        EXPECT_EQ(fall.gezeigt(), QStringLiteral("Bild 99"));
+        EXPECT_LE(titel.anzahl, 2);
+    }
+}
+
+TEST(Fenster, LedPanelZeigtRundeLedsInDenGelatchtenFarben) {
+    OffenesFenster o;
+    QWidget* panel = o.teil("LedPanel");
+    ASSERT_TRUE(panel);
+    // One LED per colour, every other LED along row 3, across modules 0 to 2.
+    const QRgb farben[] = {qRgb(255, 0, 0),   qRgb(0, 255, 0),   qRgb(0, 0, 255),    qRgb(255, 255, 0),
+                           qRgb(255, 0, 255), qRgb(0, 255, 255), qRgb(255, 255, 255)};
+    for (int i = 0; i < 7; ++i)
+        o.f.Pic.setzePunkt(2 + 2 * i, 3, RGB(qRed(farben[i]), qGreen(farben[i]), qBlue(farben[i])));
+    ModuleAusgeben(o.f);
+    QTest::qWait(50);
+    const QImage bild = panel->grab().toImage();
+
+    int links = -1, mitteY = -1;
+    for (const QRgb farbe : farben) {
+        SCOPED_TRACE(QColor(farbe).name().toStdString());
+        const Fleck f = fleck(bild, farbe);
+        const QRect u = f.umfang;
+        // A round dot: as wide as high, filling about π/4 of its square.
+        EXPECT_GE(u.width(), 5);
+        EXPECT_LE(std::abs(u.width() - u.height()), 1);
+        const double anteil = double(f.anzahl) / (u.width() * u.height());
+        EXPECT_GT(anteil, 0.65);
+        EXPECT_LT(anteil, 0.9);
+        // In order along one row.
+        EXPECT_GT(u.left(), links);
+        links = u.right();
+        if (mitteY < 0) mitteY = u.center().y();
+        EXPECT_EQ(u.center().y(), mitteY);
+    }
+    // Dark LEDs dim, on their module plates, on the panel's background.
+    EXPECT_GT(fleck(bild, qRgb(55, 55, 55)).anzahl, 200 * 20);
+    EXPECT_GT(fleck(bild, qRgb(30, 30, 30)).anzahl, 0);
+    EXPECT_EQ(bild.pixel(1, 1) & 0xffffff, qRgb(12, 12, 12) & 0xffffff);
+}
+
+TEST(Fenster, LedPanelMaltNurWennSichLedsÄndern) {
+    OffenesFenster o;
+    QWidget* panel = o.teil("LedPanel");
+    ASSERT_TRUE(panel);
+    ModuleAusgeben(o.f);
+    QTest::qWait(50);
+    Zähler malen(panel, QEvent::Paint);
+    // The same frame latched again and again: nothing to paint.
+    for (int i = 0; i < 10; ++i) {
+        ModuleAusgeben(o.f);
+        QTest::qWait(20);
+    }
+    EXPECT_EQ(malen.anzahl, 0);
+    // One LED changes: painted, and only around that LED.
+    o.f.Pic.setzePunkt(0, 0, RGB(255, 0, 0));
+    ModuleAusgeben(o.f);
+    QTest::qWait(50);
+    EXPECT_GE(malen.anzahl, 1);
+    EXPECT_LT(malen.gemalt.width(), panel->width() / 42 + 4);
+    EXPECT_LT(malen.gemalt.height(), panel->height() / 7 + 4);
+    const Fleck rot = fleck(panel->grab().toImage(), qRgb(255, 0, 0));
+    EXPECT_TRUE(malen.gemalt.contains(rot.umfang));
+}
+
+TEST(Fenster, VorschauGitterFolgtDerVergrößerung) {
+    OffenesFenster o;
+    auto* pic = o.teil<BildAnsicht>("Pic");
+    ASSERT_TRUE(pic);
+    const QRgb gitter = qRgb(40, 40, 40), blau = qRgb(0, 0, 255);
+    // Lines between the pixels at every multiple of the factor, the picture in between.
+    const auto prüfe = [&](int faktor) {
+        SCOPED_TRACE(faktor);
+        o.f.Pic.bild().fill(blau);
+        o.f.Pic.geändert();
+        QTest::qWait(50);
+        ASSERT_EQ(pic->faktor(), faktor);
+        const QImage b = pic->grab().toImage();
+        for (int x = 0; x < 10 * faktor; ++x)
+            EXPECT_EQ(b.pixel(x, faktor / 2) & 0xffffff, (x % faktor == 0 ? gitter : blau) & 0xffffff) << x;
+        for (int y = 0; y < pic->height(); ++y)
+            EXPECT_EQ(b.pixel(faktor / 2, y) & 0xffffff, (y % faktor == 0 ? gitter : blau) & 0xffffff) << y;
+    };
+    prüfe(8);
+    // A display of 64 × 32 fits 480 × 360 screen pixels at 7 times.
+    o.f.Pic.setzeGröße(64, 32);
+    prüfe(7);
+}
+
+TEST(Fenster, LedPanelAufDemSchirmGleichtNachVielenTeilbildernDemGanzenBild) {
+    // The panel repaints only what changed; what the screen shows must still be the whole
+    // picture of the last frame.
+    OffenesFenster o;
+    QWidget* panel = o.teil("LedPanel");
+    ASSERT_TRUE(panel);
+    for (int k = 0; k < 12; ++k) {
+        for (int y = 0; y < 7; ++y)
+            for (int x = 0; x < 42; ++x) {
+                const int farbe = (x * x + y + k) % 8 * (x % (k + 2) == 0);
+                o.f.Pic.setzePunkt(x, y, RGB(farbe & 1 ? 255 : 0, farbe & 2 ? 255 : 0, farbe & 4 ? 255 : 0));
+            }
+        ModuleAusgeben(o.f);
+        QTest::qWait(k % 3 == 0 ? 5 : 20); // sometimes two frames before one look
+    }
+    QTest::qWait(50);
+    const QImage schirm = o.w->screen()->grabWindow(o.w->winId()).toImage();
+    const QImage ganz = panel->grab().toImage();
+    const QRect wo(panel->mapTo(o.w.get(), QPoint(0, 0)), panel->size());
+    EXPECT_EQ(schirm.copy(wo).convertToFormat(QImage::Format_RGB32), ganz.convertToFormat(QImage::Format_RGB32));
+}
