@@ -36,3 +36,10 @@ static void BM_LaufTextLangTick(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * text.size());
 }
 BENCHMARK(BM_LaufTextLangTick);
+
+// The same text growing from the back, centred: every frame at another size.
+static void BM_LaufTextLangZoomTick(benchmark::State& state) {
+    Laufaufbau a(bench::werbeText(10000), {4});
+    for (auto _ : state) a.tick();
+}
+BENCHMARK(BM_LaufTextLangZoomTick);

@@ -45,7 +45,7 @@ struct Eintrag {
 };
 } // namespace
 
-TextSatz::TextSatz(const QString& t, const QString& symbol, const Schriftsatz& satz) : text(t) {
+TextSatz::TextSatz(const QString& t, const QString& symbol, const Schriftsatz& satz, bool stellen) : text(t) {
     const auto stück = [&](qsizetype anfang, qsizetype ende, int farbe) {
         const int b = satz.breite(QStringView(text).sliced(anfang, ende - anfang));
         stücke.push_back({anfang, ende - anfang, farbe, breite, b});
@@ -68,7 +68,7 @@ TextSatz::TextSatz(const QString& t, const QString& symbol, const Schriftsatz& s
         gezeichnet.reserve(text.size());
         for (const Stück& s : stücke) gezeichnet.append(QStringView(text).sliced(s.anfang, s.länge));
     }
-    if (satz.zeichenweise()) stift = stiftFür(*this, satz);
+    if (stellen && satz.zeichenweise()) stift = stiftFür(*this, satz);
 }
 
 std::shared_ptr<const TextSatz> textSatzFür(const QString& text, const QString& symbol,

@@ -29,7 +29,8 @@ struct TextSatz {
     std::vector<long long> stift;
     long long breite = 0; // all pieces together
 
-    TextSatz(const QString& text, const QString& symbol, const Schriftsatz& satz);
+    // `stellen`: also where every character starts (for a font that sets letter by letter).
+    TextSatz(const QString& text, const QString& symbol, const Schriftsatz& satz, bool stellen = true);
 };
 
 // The set text for this text, colour symbol (the text of FaZe) and font. The last few

@@ -111,7 +111,10 @@ QStringView sichtbarerTeil(const TextSatz& t, const TextSatz::Stück& s, long lo
 // that sets letter by letter only its visible characters, each in the colour the codes
 // before it set: the same pixels as drawing the whole text.
 void zeichneAmStück(Fenster& f, Zeichner& z) {
-    const auto satz = textSatzFür(f.Arbeitstext, f.FaZe.text(), z.satzZeiger());
+    // ".oO" draws every frame at another size: a text set for one frame would not be kept.
+    const auto satz = richtung(f, kHeranZoomen)
+                          ? std::make_shared<const TextSatz>(f.Arbeitstext, f.FaZe.text(), z.satz(), false)
+                          : textSatzFür(f.Arbeitstext, f.FaZe.text(), z.satzZeiger());
     const TextSatz& t = *satz;
     f.Gezeichnet = t.gezeichnet; // shares, no copy
     const StückLagen lagen(t, f.Pic.cursorX);
