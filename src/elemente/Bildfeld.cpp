@@ -1,12 +1,15 @@
 #include "Bildfeld.h"
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 
 namespace glanzzug {
 
 namespace {
 int px(double v) { return int(std::floor(v)); }
+
 } // namespace
 
 Bildfeld::Bildfeld(int breite, int höhe) { setzeGröße(breite, höhe); }
@@ -58,14 +61,40 @@ void Bildfeld::leeren() {
 }
 
 void Bildfeld::zusammensetzen() {
-    if (!bild_.isNull()) {
+    if (!bild_.isNull() && !deckendKopiert()) {
         bild_.fill(alsPixel(hinter_));
         if (!hintergrundBild_.isNull()) {
             QPainter p(&bild_);
             p.drawImage(0, 0, hintergrundBild_);
         }
+        gedeckt_ = {};
     }
     geändert();
+    zusammengesetzt_ = version_;
+}
+
+bool Bildfeld::deckendKopiert() {
+    const QImage& b = hintergrundBild_;
+    if (b.format() != QImage::Format_RGB32 || bild_.format() != QImage::Format_RGB32 || b.devicePixelRatio() != 1.0)
+        return false;
+    const QSize neu(std::min(bild_.width(), b.width()), std::min(bild_.height(), b.height()));
+    const QRgb hinter = alsPixel(hinter_);
+    if (zusammengesetzt_ == version_ && gedeckt_ && gedeckt_->farbe == hinter_) {
+        // Untouched since the last picture: only what that one covered and this one does
+        // not needs the back colour again.
+        const QSize alt = gedeckt_->größe;
+        for (int y = 0; y < alt.height(); ++y) {
+            auto* zeile = reinterpret_cast<QRgb*>(bild_.scanLine(y));
+            std::fill(zeile + (y < neu.height() ? std::min(neu.width(), alt.width()) : 0), zeile + alt.width(), hinter);
+        }
+    } else if (neu != bild_.size()) {
+        bild_.fill(hinter);
+    }
+    uchar* zeile = bild_.bits();
+    for (int y = 0; y < neu.height(); ++y, zeile += bild_.bytesPerLine())
+        std::memcpy(zeile, b.constScanLine(y), std::size_t(neu.width()) * sizeof(QRgb));
+    gedeckt_ = Gedeckt{neu, hinter_};
+    return true;
 }
 
 Farbe Bildfeld::punkt(double x, double y) const {

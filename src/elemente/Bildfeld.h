@@ -3,6 +3,7 @@
 #include "Farbe.h"
 #include "text/schrift/Schriftsatz.h"
 #include <QImage>
+#include <optional>
 
 namespace glanzzug {
 
@@ -82,6 +83,12 @@ public:
 
 private:
     void zusammensetzen();
+    // An opaque background picture hides what lies beneath it: copied row by row into the
+    // top left (the same pixels painting it gives), the back colour only around it, and
+    // while nothing was drawn since the last picture, only where that one lay. False, with
+    // nothing done, unless both are 32-bit opaque images at one pixel per pixel. An
+    // animation does this every step, for Pic and for Bild.
+    bool deckendKopiert();
 
     QImage bild_;
     QImage hintergrundBild_;
@@ -92,6 +99,14 @@ private:
     int links_ = 0, oben_ = 0;
     SchriftWahl schrift_;
     std::uint64_t version_ = 0;
+    // What the last composition left, while version_ is still zusammengesetzt_: the back
+    // colour everywhere but the top-left area an opaque picture covered (none otherwise).
+    struct Gedeckt {
+        QSize größe;
+        Farbe farbe;
+    };
+    std::optional<Gedeckt> gedeckt_;
+    std::uint64_t zusammengesetzt_ = ~std::uint64_t(0);
 };
 
 } // namespace glanzzug

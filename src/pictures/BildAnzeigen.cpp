@@ -1,5 +1,5 @@
 #include "BildAnzeigen.h"
-#include "BildDatei.h"
+#include "BildSpeicher.h"
 #include "Fenster.h"
 #include "LaufSchritt.h"
 #include <QPainter>
@@ -30,7 +30,7 @@ void BildZeigen(Fenster& f, const QImage& bild) {
 }
 
 void BildAnzeigen(Fenster& f) {
-    if (const auto bild = BildDateiLesen(f.Arbeitstext)) BildZeigen(f, *bild);
+    if (const auto bild = BildHolen(f.Arbeitstext)) BildZeigen(f, *bild);
     f.Titel.setzeText(QStringLiteral("Bild ") + QString::number(f.BildNr));
     if (f.Start.gesetzt()) {
         ++f.BildNr;

@@ -1,4 +1,7 @@
 #include "Platzhalter.h"
+#include <algorithm>
+#include <array>
+#include <vector>
 
 namespace glanzzug {
 
@@ -37,20 +40,71 @@ QString ersatz(const Token& t, const QDateTime& jetzt) {
     // An invalid clock gives an empty text; keep the length of the frame's text anyway.
     return teil.size() == 2 ? teil : QStringLiteral("00");
 }
+
+struct Stelle {
+    qsizetype index;
+    Token token;
+};
+
+// Where the tokens stand. Replacing one puts digits at i and i + 1, and no token starts
+// with a digit, so the scan over the replaced text finds exactly the tokens that do not
+// overlap, from the left.
+std::vector<Stelle> tokenSuchen(QStringView text) {
+    std::vector<Stelle> stellen;
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        Token t;
+        if (!tokenFür(text[i].unicode(), text[i + 1].unicode(), t)) continue;
+        stellen.push_back({i, t});
+        ++i;
+    }
+    return stellen;
+}
+
+// Puts the current replacement of every token into `text`; detaches it only when a
+// digit changes.
+void einsetzen(QString& text, const std::vector<Stelle>& stellen, const std::function<QDateTime()>& jetzt) {
+    for (const Stelle& s : stellen) {
+        const QString zwei = ersatz(s.token, jetzt());
+        if (text.at(s.index) == zwei[0] && text.at(s.index + 1) == zwei[1]) continue;
+        QChar* schreib = text.data();
+        schreib[s.index] = zwei[0];
+        schreib[s.index + 1] = zwei[1];
+    }
+}
+
+bool gleich(const QString& a, const QString& b) {
+    return (a.constData() == b.constData() && a.size() == b.size()) || a == b;
+}
+
+// The last texts seen, most recent first.
+struct Vorlage {
+    QString quelle;
+    std::vector<Stelle> stellen;
+    QString ergebnis; // the text as replaced last
+};
+std::array<Vorlage, 4>& vorlagen() {
+    static std::array<Vorlage, 4> v;
+    return v;
+}
 } // namespace
 
 void PlatzhalterErsetzen(QString& text, const std::function<QDateTime()>& jetzt) {
-    const qsizetype länge = text.size();
-    if (länge < 2) return;
-    for (qsizetype i = 0; i + 1 < länge; ++i) {
-        const QChar* z = text.constData();
-        Token t;
-        if (!tokenFür(z[i].unicode(), z[i + 1].unicode(), t)) continue;
-        const QString zwei = ersatz(t, jetzt());
-        QChar* schreib = text.data(); // detaches the first time only
-        schreib[i] = zwei[0];
-        schreib[i + 1] = zwei[1];
+    einsetzen(text, tokenSuchen(text), jetzt);
+}
+
+QString PlatzhalterText(const QString& quelle, const std::function<QDateTime()>& jetzt) {
+    auto& v = vorlagen();
+    std::size_t k = 0;
+    while (k < v.size() && !gleich(v[k].quelle, quelle)) ++k;
+    if (k == v.size()) {
+        k = v.size() - 1;
+        v[k] = {quelle, tokenSuchen(quelle), quelle};
     }
+    std::rotate(v.begin(), v.begin() + qsizetype(k), v.begin() + qsizetype(k) + 1);
+    Vorlage& vorlage = v.front();
+    if (vorlage.stellen.empty()) return vorlage.quelle;
+    einsetzen(vorlage.ergebnis, vorlage.stellen, jetzt);
+    return vorlage.ergebnis;
 }
 
 } // namespace glanzzug

@@ -12,4 +12,11 @@ namespace glanzzug {
 // read afresh for every token found. Texts shorter than two characters stay as they are.
 void PlatzhalterErsetzen(QString& text, const std::function<QDateTime()>& jetzt);
 
+// The same for a frame drawn from the text box `quelle`: gives the text with its tokens
+// replaced, as PlatzhalterErsetzen would. Where the tokens stand is kept while the text
+// stays the same (the last few texts are kept, so an alternating text keeps its place
+// too), so a frame costs only its tokens, and a text without tokens is handed back
+// without a copy. The clock is still read for every token in every frame.
+QString PlatzhalterText(const QString& quelle, const std::function<QDateTime()>& jetzt);
+
 } // namespace glanzzug

@@ -16,8 +16,7 @@ bool WechseltextDran(const Fenster& f) {
 
 void TextVorbereiten(Fenster& f) {
     if (TextDateiVerknüpft(f)) TextDateiLesen(f);
-    f.Arbeitstext = WechseltextDran(f) ? f.Txt2.text() : f.Txt.text();
-    PlatzhalterErsetzen(f.Arbeitstext, f.jetzt);
+    f.Arbeitstext = PlatzhalterText(WechseltextDran(f) ? f.Txt2.text() : f.Txt.text(), f.jetzt);
     TextZeichnen(f);
 }
 

@@ -138,7 +138,8 @@ TEST(Fenster, BeschriftungenZeigenHöchstensImBildtaktDenLetztenWert) {
         Zähler titel(o.w.get(), QEvent::WindowTitleChange);
         for (int i = 0; i < 100; ++i) fall.modell.setzeText(QStringLiteral("Bild %1").arg(i));
         EXPECT_EQ(fall.gezeigt(), QStringLiteral("Bild 0"));
-        QTest::qWait(40);
+        // The last value follows within a repaint interval; a loaded machine may take longer.
+        for (int t = 0; t < 300 && fall.gezeigt() != QStringLiteral("Bild 99"); ++t) QTest::qWait(10);
         EXPECT_EQ(fall.gezeigt(), QStringLiteral("Bild 99"));
         EXPECT_LE(titel.anzahl, 2);
     }

@@ -75,11 +75,12 @@ LedSchriftsatz::LedSchriftsatz(double größe, bool fett, bool kursiv) : maßsta
     zellenZeile_.resize(maßstab_.zeilen);
     for (int zeile = 0; zeile < maßstab_.zeilen; ++zeile)
         zellenZeile_[zeile] = zeileIn(zeile, maßstab_.zeilen) - led::kLeerZeilenOben;
+    for (char32_t z = 0; z < latin1_.size(); ++z) latin1_[z] = static_cast<std::uint16_t>(led::glyphIndex(z));
 }
 
 int LedSchriftsatz::breite(QStringView text) const {
     long long summe = 0;
-    fürJedesZeichen(text, [&](char32_t z) { summe += vorschub_[led::glyphIndex(z)]; });
+    fürJedesZeichen(text, [&](char32_t z) { summe += vorschub_[glyphe(z)]; });
     return static_cast<int>(summe);
 }
 
@@ -92,7 +93,7 @@ int LedSchriftsatz::zeichne(QImage& bild, int x, int y, QStringView text, QRgb f
 
     long long stift = x;
     fürJedesZeichen(text, [&](char32_t z) {
-        const int index = led::glyphIndex(z);
+        const int index = glyphe(z);
         if (sichtbar && stift < rechts && stift + tinte_[index] > 0) rastere(ziel, index, stift);
         stift += vorschub_[index];
     });

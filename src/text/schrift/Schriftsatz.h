@@ -25,6 +25,10 @@ public:
     // the image are skipped without rasterising, so a 10,000-character text costs no more
     // than walking its characters once.
     virtual int zeichne(QImage& bild, int x, int y, QStringView text, QRgb farbe) const = 0;
+    // Whether a text is set letter by letter: drawn exactly as its characters one after
+    // another, each at the sum of the advances before it, with no kerning or shaping across
+    // characters. Then any part of a text may be drawn alone at its place.
+    virtual bool zeichenweise() const { return false; }
 };
 // The rasteriser for a font choice; cached, cheap to call every frame.
 // "Small Fonts" (any letter case) is the built-in LED font; every other name is drawn
