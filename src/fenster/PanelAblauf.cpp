@@ -76,6 +76,10 @@ QWidget* baueAblauf(Fenster& f, QWidget* eltern) {
     z->addWidget(nummerText, 5, 0);
     auto* oft = new QLabel(zeit);
     binde(oft, f.OftLabel);
+    // The pass number changes with every pass, many times a second for short animations;
+    // a fixed size (room for ten digits) spares the group a new layout at every change.
+    oft->setFixedSize(oft->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")),
+                      oft->fontMetrics().height());
     z->addWidget(oft, 5, 1);
     auto* an = new QPushButton(zeit);
     binde(an, f.TimerAn);
