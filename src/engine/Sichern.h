@@ -1,16 +1,14 @@
 #pragma once
 #include "Ablauf.h"
-#include <QByteArrayView>
 #include <QStringList>
 
 namespace glanzzug {
 
-// Saving a file that holds the user's work (a presentation, a run list, "Letzte
-// Lauf-Liste", the layout file, a saved picture): whole or not at all (SichereDatei.h).
+// Saving a text file that holds the user's work (a presentation, a run list, "Letzte
+// Lauf-Liste", the layout file): whole or not at all (SichereDatei.h).
 // A save that fails leaves the old file exactly as it was and is told to the log (the
 // headless player writes it to standard error), naming the file and the reason. The
 // window shows no message for it, as for every other file routine. True when saved.
 bool zeilenSichern(const Ablauf& ablauf, const QString& pfad, const QStringList& zeilen);
-bool bytesSichern(const Ablauf& ablauf, const QString& pfad, QByteArrayView bytes);
 
 } // namespace glanzzug

@@ -25,7 +25,7 @@ void LiveAnsicht::frameGesendet(const std::uint8_t* bytes, int anzahl) {
 
 QByteArray LiveAnsicht::leds() {
     if (neu_) {
-        for (std::uint8_t b : letzterFrame_) dekoder_.ausgeben(Port::kAdresse, b);
+        dekoder_.ausgebenFolge(Port::kAdresse, letzterFrame_.data(), letzterFrame_.size());
         neu_ = false;
         for (int m = 0; m < 6; ++m)
             for (int r = 0; r < 7; ++r)

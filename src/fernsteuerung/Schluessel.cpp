@@ -1,4 +1,5 @@
 #include "Schluessel.h"
+#include "SichereDatei.h"
 #include <QDir>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -26,29 +27,15 @@ bool erlaubt(char c) {
 
 // Reads an existing token file; nothing when there is no file.
 std::optional<QByteArray> lesen(const QString& pfad) {
-    const QByteArray name = QFile::encodeName(pfad);
-    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0) {
+    struct stat st {};
+    if (::lstat(QFile::encodeName(pfad).constData(), &st) != 0) {
         if (errno == ENOENT) return std::nullopt;
         scheitern(pfad, systemFehler());
     }
-    struct stat st {};
-    QByteArray inhalt;
-    bool regulär = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
-    if (regulär && st.st_size <= Schlüssel::kGrößteDatei) {
-        char puffer[Schlüssel::kGrößteDatei + 1];
-        ssize_t n;
-        while ((n = ::read(fd, puffer, sizeof puffer)) > 0 && inhalt.size() <= Schlüssel::kGrößteDatei)
-            inhalt.append(puffer, n);
-        if (n < 0) {
-            ::close(fd);
-            scheitern(pfad, systemFehler());
-        }
-    }
-    ::close(fd);
-    if (!regulär) scheitern(pfad, QStringLiteral("not a regular file"));
-    if (inhalt.size() > Schlüssel::kGrößteDatei) scheitern(pfad, QStringLiteral("larger than a token file"));
-    const QByteArray schlüssel = inhalt.split('\n').first().trimmed();
+    const auto inhalt = leseDatei(pfad, Schlüssel::kGrößteDatei);
+    if (!inhalt)
+        scheitern(pfad, QStringLiteral("not a readable regular file of at most %1 bytes").arg(Schlüssel::kGrößteDatei));
+    const QByteArray schlüssel = inhalt->split('\n').first().trimmed();
     if (schlüssel.size() < Schlüssel::kKürzesterSchlüssel || !std::all_of(schlüssel.begin(), schlüssel.end(), erlaubt))
         scheitern(pfad, QStringLiteral("does not hold a token of at least %1 letters and digits; delete it to "
                                        "get a new one").arg(Schlüssel::kKürzesterSchlüssel));

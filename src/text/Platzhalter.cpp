@@ -1,6 +1,5 @@
 #include "Platzhalter.h"
-#include <algorithm>
-#include <array>
+#include "Zuletzt.h"
 #include <vector>
 
 namespace glanzzug {
@@ -72,20 +71,12 @@ void einsetzen(QString& text, const std::vector<Stelle>& stellen, const std::fun
     }
 }
 
-bool gleich(const QString& a, const QString& b) {
-    return (a.constData() == b.constData() && a.size() == b.size()) || a == b;
-}
-
-// The last texts seen, most recent first.
+// A text seen lately: where its tokens stand, and the text as replaced last.
 struct Vorlage {
     QString quelle;
     std::vector<Stelle> stellen;
-    QString ergebnis; // the text as replaced last
+    QString ergebnis;
 };
-std::array<Vorlage, 4>& vorlagen() {
-    static std::array<Vorlage, 4> v;
-    return v;
-}
 } // namespace
 
 void PlatzhalterErsetzen(QString& text, const std::function<QDateTime()>& jetzt) {
@@ -93,15 +84,9 @@ void PlatzhalterErsetzen(QString& text, const std::function<QDateTime()>& jetzt)
 }
 
 QString PlatzhalterText(const QString& quelle, const std::function<QDateTime()>& jetzt) {
-    auto& v = vorlagen();
-    std::size_t k = 0;
-    while (k < v.size() && !gleich(v[k].quelle, quelle)) ++k;
-    if (k == v.size()) {
-        k = v.size() - 1;
-        v[k] = {quelle, tokenSuchen(quelle), quelle};
-    }
-    std::rotate(v.begin(), v.begin() + qsizetype(k), v.begin() + qsizetype(k) + 1);
-    Vorlage& vorlage = v.front();
+    static Zuletzt<Vorlage, 4> vorlagen;
+    Vorlage& vorlage = vorlagen.holen([&](const Vorlage& v) { return gleicherText(v.quelle, quelle); },
+                                      [&] { return Vorlage{quelle, tokenSuchen(quelle), quelle}; });
     if (vorlage.stellen.empty()) return vorlage.quelle;
     einsetzen(vorlage.ergebnis, vorlage.stellen, jetzt);
     return vorlage.ergebnis;

@@ -1,7 +1,7 @@
 #include "TextSatz.h"
 #include "Farbcodes.h"
+#include "Zuletzt.h"
 #include <algorithm>
-#include <array>
 
 namespace glanzzug {
 
@@ -28,10 +28,6 @@ std::vector<long long> stiftFür(const TextSatz& t, const Schriftsatz& satz) {
     }
     std::fill(stift.begin() + bis, stift.end(), t.breite);
     return stift;
-}
-
-bool gleich(const QString& a, const QString& b) {
-    return (a.constData() == b.constData() && a.size() == b.size()) || a == b;
 }
 
 template <class T> bool derselbe(const std::weak_ptr<T>& a, const std::shared_ptr<T>& b) {
@@ -73,18 +69,14 @@ TextSatz::TextSatz(const QString& t, const QString& symbol, const Schriftsatz& s
 
 std::shared_ptr<const TextSatz> textSatzFür(const QString& text, const QString& symbol,
                                             const std::shared_ptr<const Schriftsatz>& satz) {
-    // A text and its alternating text, each perhaps in two states of the clock.
-    static std::array<Eintrag, 4> zuletzt; // most recent first
-    std::size_t k = 0;
-    while (k < zuletzt.size() && !(zuletzt[k].satz && derselbe(zuletzt[k].schrift, satz) &&
-                                   zuletzt[k].symbol == symbol && gleich(zuletzt[k].satz->text, text)))
-        ++k;
-    if (k == zuletzt.size()) {
-        k = zuletzt.size() - 1;
-        zuletzt[k] = {std::make_shared<const TextSatz>(text, symbol, *satz), symbol, satz};
-    }
-    std::rotate(zuletzt.begin(), zuletzt.begin() + std::ptrdiff_t(k), zuletzt.begin() + std::ptrdiff_t(k) + 1);
-    return zuletzt.front().satz;
+    static Zuletzt<Eintrag, 4> gesetzt;
+    return gesetzt
+        .holen(
+            [&](const Eintrag& e) {
+                return e.satz && derselbe(e.schrift, satz) && e.symbol == symbol && gleicherText(e.satz->text, text);
+            },
+            [&] { return Eintrag{std::make_shared<const TextSatz>(text, symbol, *satz), symbol, satz}; })
+        .satz;
 }
 
 } // namespace glanzzug
