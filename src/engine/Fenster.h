@@ -37,6 +37,9 @@ struct Fenster {
     std::function<QDateTime()> jetzt = [] { return QDateTime::currentDateTime(); };
     Ablauf ablauf;
     Beschriftung Titel;          // the window's caption
+    // The status bar's latest message, in German (the port in use, a failed save, what was
+    // saved). Each new message replaces the last; headless shows none of it.
+    Beschriftung Statuszeile;
 
     // ---- Playback ----
     Zeitgeber T;

@@ -21,6 +21,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QTimer>
 
 namespace glanzzug {
@@ -265,6 +266,12 @@ void binde(QLabel* w, Beschriftung& m) {
 void bindeTitel(QWidget* fenster, Beschriftung& m) {
     beiAnzeigeAmBildtakt(m, fenster, [&m](QWidget* w) {
         if (w->windowTitle() != m.text()) w->setWindowTitle(m.text());
+    });
+}
+
+void bindeStatus(QStatusBar* leiste, Beschriftung& m) {
+    beiAnzeigeAmBildtakt(m, leiste, [&m](QStatusBar* w) {
+        if (w->currentMessage() != m.text()) w->showMessage(m.text());
     });
 }
 

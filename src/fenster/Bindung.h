@@ -10,6 +10,7 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QScrollBar;
+class QStatusBar;
 
 namespace glanzzug {
 
@@ -39,6 +40,8 @@ void binde(QScrollBar* w, Rollbalken& m);
 void binde(QLabel* w, Beschriftung& m);
 // The window's caption, shown like a label.
 void bindeTitel(QWidget* fenster, Beschriftung& m);
+// The status bar shows the label's text as its message.
+void bindeStatus(QStatusBar* leiste, Beschriftung& m);
 void binde(QPushButton* w, Knopf& m);
 void binde(QGroupBox* w, Rahmen& m);
 // A new push button bound to its model; the object name (for tests) is optional.

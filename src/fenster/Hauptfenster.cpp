@@ -42,13 +42,14 @@ Hauptfenster::Hauptfenster(Fenster& f, const PortWahl& port) : f_(f) {
     f.Pic.anzeige.verbinde([this] { QTimer::singleShot(0, this, [this] { passeGrößeAn(); }); });
 
     bindeTitel(this, f.Titel);
-    statusBar()->showMessage(QStringLiteral("Port: ") + port.beschreibung);
+    bindeStatus(statusBar(), f.Statuszeile);
+    f.Statuszeile.setzeText(QStringLiteral("Port: ") + port.beschreibung);
     // The first failed port write stays in the status bar (and goes to standard error);
     // playing goes on, so that the user decides.
     if (port.port)
         port.port->beiStörung = [this](const std::string& text) {
             std::fprintf(stderr, "glanzzug: %s\n", text.c_str());
-            statusBar()->showMessage(QStringLiteral("Port: ") + QString::fromStdString(text));
+            f_.Statuszeile.setzeText(QStringLiteral("Port: ") + QString::fromStdString(text));
         };
 }
 
