@@ -7,7 +7,7 @@ GLANZZUG_TOP=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 GLANZZUG_BUILD=${GLANZZUG_BUILD:-$GLANZZUG_TOP/build}
 
 glanzzug_pakete=(cmake ninja-build g++ ccache pkgconf qt6-base-dev libgl-dev libsystemd-dev libgtest-dev
-                 libbenchmark-dev fonts-dejavu-core qt6-httpserver-dev qt6-websockets-dev
+                 libbenchmark-dev fonts-dejavu-core libboost-dev
                  qt6-translations-l10n ${GLANZZUG_MEHR_PAKETE:-})
 fehlend=()
 for p in "${glanzzug_pakete[@]}"; do

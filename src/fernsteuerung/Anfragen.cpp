@@ -51,13 +51,14 @@ std::variant<QJsonObject, Antwort> objekt(const QByteArray& körper) {
 // file keeps one setting per line). Empty when there is none.
 QString verbotenesZeichen(const QString& text) {
     for (qsizetype i = 0; i < text.size(); ++i) {
-        const char32_t c = QChar::isSurrogate(text[i].unicode()) && i + 1 < text.size()
-                               ? QChar::surrogateToUcs4(text[i], text[i + 1])
-                               : text[i].unicode();
+        const bool paar = text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+        const char32_t c = paar ? QChar::surrogateToUcs4(text[i], text[i + 1]) : text[i].unicode();
         const QString zeichen = QString::fromUcs4(&c, 1);
-        if (c < 0x20 || c == 0x7f || !inWindows1252(zeichen)) {
+        // A lone surrogate is no character: only its code can be named.
+        const bool ohneZeichen = c < 0x20 || c == 0x7f || QChar::isSurrogate(c);
+        if (ohneZeichen || !inWindows1252(zeichen)) {
             const QString code = QStringLiteral("U+%1").arg(quint32(c), 4, 16, QChar(u'0')).toUpper();
-            return c < 0x20 || c == 0x7f ? code : QStringLiteral("'%1' (%2)").arg(zeichen, code);
+            return ohneZeichen ? code : QStringLiteral("'%1' (%2)").arg(zeichen, code);
         }
         if (c > 0xffff) ++i;
     }
@@ -163,6 +164,8 @@ Anfragen::Antwort Anfragen::beantworten(Methode methode, const QString& pfad, co
     }
     return pfadBekannt ? fehler(405, QStringLiteral("method not allowed")) : fehler(404, QStringLiteral("not found"));
 }
+
+qint64 Anfragen::größterKörper(Methode, const QString&) { return 64 * 1024; }
 
 QByteArray Anfragen::status() const {
     const int modus = f.AusWal.auswahl();

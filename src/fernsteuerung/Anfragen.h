@@ -23,6 +23,10 @@ struct Anfragen {
     // method 405; bad input gives 400, 404 or 422 and changes nothing.
     Antwort beantworten(Methode methode, const QString& pfad, const QByteArray& körper);
 
+    // The largest body a request may have, in bytes; looked up before the body is read
+    // (a longer one gets 413 and is never read).
+    static qint64 größterKörper(Methode methode, const QString& pfad);
+
     // {"presentation", "runList", "playing", "timer", "mode", "modeName", "pass",
     //  "display": {"width", "height"}, "port"}
     QByteArray status() const;

@@ -1,57 +1,47 @@
 #pragma once
 #include "Anfragen.h"
-#include "LiveAnsicht.h"
-#include <QAbstractHttpServer>
+#include "Grenzen.h"
 #include <QHostAddress>
-#include <chrono>
-
-class QTcpServer;
+#include <QObject>
+#include <memory>
 
 namespace glanzzug {
 
 struct Fenster;
 
-// The remote control's HTTP server, on the event thread like the window. Serves the page
-// at "/" from the program's resources, the JSON requests under /api/ (Anfragen) and the
-// live view at /api/live (WebSocket, LiveAnsicht).
+// The remote control: the page at "/" (every file of the page's resources by its name),
+// the JSON requests under /api/ (Anfragen) and the live view at /api/live (WebSocket).
 //
-// Every /api/ request needs the token, as "Authorization: Bearer TOKEN" (the WebSocket
-// may give it as "?token=TOKEN" instead); a missing or wrong one gets 401. A request
-// body over kGrößterKörper bytes gets 413 (the connection is closed when more than that
-// arrives, so a client cannot fill the memory). No CORS headers are sent; a WebSocket
-// with an Origin other than this server's own is refused (403), as is one beyond
-// LiveAnsicht::kMeisteZuschauer (503). Beyond kMeisteVerbindungen open connections, new
-// ones are closed at once, so that clients cannot use up the program's file descriptors.
-class Fernsteuerung : public QAbstractHttpServer {
+// The network runs in a thread of its own (Boost.Beast on its own io_context), one
+// session per connection, each bounded as Grenzen.h says. The element models stay on
+// this object's thread: an authorised request is handed to it as a queued call and the
+// answer handed back; the frames for the live view go the other way, from the thread
+// that plays (it never waits for the network).
+//
+// Every /api/ request needs the token, as "Authorization: Bearer TOKEN" (the live view
+// may give it as "?token=TOKEN" instead); a missing or wrong one gets 401. No CORS
+// headers are sent; a live view whose Origin is not this server's own gets 403, one
+// beyond LiveAnsicht::kMeisteZuschauer 503. Refusals made here answer
+// {"code": "...", "meldung": "..."}.
+class Fernsteuerung : public QObject {
 public:
-    static constexpr qint64 kGrößterKörper = 64 * 1024;
-    static constexpr int kMeisteVerbindungen = 128;
+    static constexpr int kMeisteVerbindungen = grenzen::kMeisteVerbindungen;
 
     // `f` must outlive the server; while it lives, every frame sent goes to the live view.
-    Fernsteuerung(Fenster& f, QByteArray schlüssel, QString portBeschreibung);
+    Fernsteuerung(Fenster& f, QByteArray schlüssel, QString portBeschreibung, grenzen::Fristen fristen = {});
     ~Fernsteuerung() override;
 
-    // Listens on the address and port (0: a free one). Returns the port, 0 on failure.
-    // An HTTP connection that stays silent for `ruhezeit` is closed.
-    static constexpr std::chrono::milliseconds kRuhezeit{30'000};
-    quint16 lauschen(const QHostAddress& adresse, quint16 port, std::chrono::milliseconds ruhezeit = kRuhezeit);
-    LiveAnsicht& live() { return live_; }
-
-protected:
-    bool handleRequest(const QHttpServerRequest& anfrage, QTcpSocket* socket) override;
-    void missingHandler(const QHttpServerRequest& anfrage, QTcpSocket* socket) override;
+    // Listens on the address and port (0: a free one) and starts the network thread; once.
+    // Returns the port, or 0 with the system's reason in `fehler` ("Address already in use").
+    quint16 lauschen(const QHostAddress& adresse, quint16 port, QString* fehler = nullptr);
+    // Live-view clients connected now.
+    int liveZuschauer() const;
 
 private:
-    bool berechtigt(const QHttpServerRequest& anfrage, bool abfrageErlaubt) const;
-    // The refusal of a WebSocket upgrade, 0 when it may go ahead.
-    int liveAbweisung(const QHttpServerRequest& anfrage) const;
-    void neueLiveVerbindungen();
-
+    struct Netz;
     Fenster& f_;
-    QByteArray schlüssel_;
     Anfragen anfragen_;
-    LiveAnsicht live_;
-    int abweisung_ = 0; // refusal of the upgrade just turned down, answered in missingHandler
+    std::unique_ptr<Netz> netz_;
 };
 
 } // namespace glanzzug

@@ -41,9 +41,10 @@ std::unique_ptr<Fernsteuerung> fernsteuerungStarten(Fenster& f, const QString& a
         return nullptr;
     }
     auto server = std::make_unique<Fernsteuerung>(f, schlüssel, portBeschreibung);
-    const quint16 port = server->lauschen(adresse->adresse, adresse->port);
+    QString grund;
+    const quint16 port = server->lauschen(adresse->adresse, adresse->port, &grund);
     if (port == 0) {
-        std::fprintf(stderr, "glanzzug: --http: cannot listen on %s\n", qPrintable(angabe));
+        std::fprintf(stderr, "glanzzug: --http: cannot listen on %s: %s\n", qPrintable(angabe), qPrintable(grund));
         return nullptr;
     }
     const QString host = adresse->adresse.protocol() == QAbstractSocket::IPv6Protocol

@@ -22,7 +22,8 @@ std::optional<HttpAdresse> httpAdresseLesen(const QString& angabe);
 // for the default file), listens, and writes the one line
 //   glanzzug: remote control at http://ADDRESS:PORT/#token=TOKEN
 // to standard error. Returns null after a message on standard error when the address,
-// the token file or the port cannot be used.
+// the token file (also one that others may read, or a link) or the port cannot be used;
+// the message names the reason.
 std::unique_ptr<Fernsteuerung> fernsteuerungStarten(Fenster& f, const QString& angabe, const QString& tokenDatei,
                                                     const QString& portBeschreibung);
 

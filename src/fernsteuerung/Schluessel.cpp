@@ -32,6 +32,15 @@ std::optional<QByteArray> lesen(const QString& pfad) {
         if (errno == ENOENT) return std::nullopt;
         scheitern(pfad, systemFehler());
     }
+    // The token opens the player to whoever holds it: only its owner may read the file,
+    // and a link could point anywhere.
+    if (S_ISLNK(st.st_mode))
+        scheitern(pfad, QStringLiteral("is a symbolic link; put the token file itself there, readable only by its "
+                                       "owner (chmod 600)"));
+    if (S_ISREG(st.st_mode) && (st.st_mode & 077) != 0)
+        scheitern(pfad, QStringLiteral("others may read or change it (mode %1); make it private with: chmod 600 %2")
+                            .arg(st.st_mode & 0777, 4, 8, QChar(u'0'))
+                            .arg(pfad));
     const auto inhalt = leseDatei(pfad, Schlüssel::kGrößteDatei);
     if (!inhalt)
         scheitern(pfad, QStringLiteral("not a readable regular file of at most %1 bytes").arg(Schlüssel::kGrößteDatei));

@@ -21,7 +21,8 @@ struct Schlüssel {
     // from the system's random source, written to a temporary file of mode 0600 beside it,
     // synced, then linked into place (an existing file is never replaced). The folder is
     // created with mode 0700 when missing. An existing file is read only when it is a
-    // regular file of at most kGrößteDatei bytes; its first line must be a token of at
+    // regular file (not a link) of at most kGrößteDatei bytes that only its owner may
+    // read or change (refused with "chmod 600" as the remedy otherwise); its first line must be a token of at
     // least 32 characters from A-Z, a-z, 0-9, '-', '_', '.', '~' (safe in a URL).
     // Throws Fehler otherwise.
     static QByteArray ladenOderErzeugen(const QString& pfad);

@@ -2,7 +2,6 @@
 // each does to the window's models, the tokens, and every refusal leaving things as they were.
 #include "Server.h"
 #include <QJsonArray>
-#include <QWebSocket>
 
 using namespace glanzzug;
 using namespace glanzzug::test;
@@ -27,6 +26,7 @@ TEST(Api, TokenBewachtJedeAnfrage) {
         {"Basic " + kSchlüssel, 401},
         {kSchlüssel, 401},
         {"Bearer " + kSchlüssel, 200},
+        {"bEaReR  " + kSchlüssel + " ", 200}, // the scheme in any case
     };
     for (const auto& [autorisierung, status] : fälle) {
         for (const QByteArray pfad : {"/api/status", "/api/presentations", "/api/layout"})
@@ -49,16 +49,11 @@ TEST(Api, StatusNamenUndAnordnung) {
     s.f.AlleLL.setzeText(QStringLiteral("Abend"));
     s.f.Start.setzeWert(1);
     s.f.DurchlaufNummer = 2;
-    const QJsonObject st = s.get("/api/status").json();
-    EXPECT_EQ(st.value("runList").toString(), QStringLiteral("Abend"));
-    EXPECT_TRUE(st.value("playing").toBool());
-    EXPECT_TRUE(st.value("timer").toBool());
-    EXPECT_EQ(st.value("mode").toInt(), 0);
-    EXPECT_EQ(st.value("modeName").toString(), QStringLiteral("Lauf-Text"));
-    EXPECT_EQ(st.value("pass").toInt(), 2);
-    EXPECT_EQ(st.value("display").toObject().value("width").toInt(), int(s.f.DisplayBreite));
-    EXPECT_EQ(st.value("display").toObject().value("height").toInt(), s.f.DisplayHöhe);
-    EXPECT_EQ(st.value("port").toString(), QStringLiteral("test"));
+    QJsonObject st = s.get("/api/status").json();
+    st.remove("presentation"); // as Form_Load left it
+    const QJsonObject anzeige{{"width", int(s.f.DisplayBreite)}, {"height", s.f.DisplayHöhe}};
+    EXPECT_EQ(st, (QJsonObject{{"runList", "Abend"}, {"playing", true}, {"timer", true}, {"mode", 0}, {"modeName", "Lauf-Text"},
+                               {"pass", 2}, {"display", anzeige}, {"port", "test"}}));
 
     // The names as the window's combo boxes list them: sorted, without extension.
     EXPECT_EQ(liste(s.get("/api/presentations")), s.f.AlleLS.liste());
@@ -71,10 +66,9 @@ TEST(Api, StatusNamenUndAnordnung) {
     s.f.ModulY[1] = 14;
     const QJsonArray module = s.get("/api/layout").json().value("modules").toArray();
     ASSERT_EQ(module.size(), 6);
-    EXPECT_TRUE(module[0].toObject().value("present").toBool());
+    // x: the LED the module's corner lies on
+    EXPECT_EQ(module[1].toObject(), (QJsonObject{{"present", true}, {"x", 3}, {"y", 14}}));
     EXPECT_FALSE(module[2].toObject().value("present").toBool());
-    EXPECT_EQ(module[1].toObject().value("x").toInt(), 3); // the LED the module's corner lies on
-    EXPECT_EQ(module[1].toObject().value("y").toInt(), 14);
 }
 
 TEST(Api, SpielenWieImFenster) {
@@ -131,16 +125,15 @@ TEST(Api, FalscheEingabenÄndernNichts) {
     s.f.Txt.setzeText(QStringLiteral("vorher"));
     s.f.AlleLS.setzeText(QStringLiteral("Punkt"));
     const QByteArray vorher = s.get("/api/status").körper;
-    const QByteArray groß = R"({"text":")" + QByteArray(64 * 1024, 'a') + R"("})";
     // (method, path, body, status, a part of the error message)
     const std::tuple<QByteArray, QByteArray, QByteArray, int, QString> fälle[] = {
-        {"PUT", "/api/text", groß, 413, ""},
         {"PUT", "/api/text", R"({"text":"abc")", 400, "malformed"},
         {"PUT", "/api/text", "[]", 400, "malformed"},
         {"PUT", "/api/text", R"({"text":5})", 400, "string"},
         {"PUT", "/api/text", R"({"text":"Zug \u0101 fährt"})", 422, "'ā' (U+0101)"},
         {"PUT", "/api/text", R"({"text":"Lok 🚂"})", 422, "U+1F682"},
         {"PUT", "/api/text", R"({"text":"zwei\nZeilen"})", 422, "U+000A"},
+        {"PUT", "/api/text", R"({"text":"a\ud800b"})", 422, "the character U+D800"},
         {"PUT", "/api/text", R"({"text":")" + QByteArray(32768, 'a') + R"("})", 422, "longer"},
         {"POST", "/api/timer", R"({"on":"false"})", 400, "true or false"},
         {"POST", "/api/timer", "", 400, "malformed"},
@@ -172,56 +165,33 @@ TEST(Api, FalscheEingabenÄndernNichts) {
     }
 }
 
-TEST(Api, ÜbergroßeAnfrageWirdAbgeschnitten) {
-    // More than a request may hold is not kept: 413 and the connection is closed, long
-    // before the whole body has arrived.
-    Server s;
-    const QByteArray kopf = "PUT /api/text HTTP/1.1\r\nHost: x\r\nAuthorization: Bearer " + kSchlüssel +
-                            "\r\nContent-Length: 10000000\r\n\r\n";
-    const HttpAntwort a = roh(s.port, kopf + QByteArray(1024 * 1024, 'a'));
-    EXPECT_EQ(a.status, 413);
-    EXPECT_EQ(s.get("/api/status").status, 200); // the server serves on
-}
-
-TEST(Api, VerbindungenSindBegrenzt) {
-    Server s;
-    std::vector<std::unique_ptr<QTcpSocket>> offen;
-    for (int i = 0; i < Fernsteuerung::kMeisteVerbindungen; ++i) {
-        offen.push_back(std::make_unique<QTcpSocket>());
-        offen.back()->connectToHost(QStringLiteral("127.0.0.1"), s.port);
-        offen.back()->write("GET /seite.css HTTP/1.1\r\nHost: x\r\n\r\n");
-    }
-    // Every one of them is answered and stays open.
-    EXPECT_TRUE(warten([&] {
-        return std::all_of(offen.begin(), offen.end(), [](const auto& v) { return v->bytesAvailable() > 0; });
-    }));
-    EXPECT_EQ(s.get("/api/status").status, 0); // one more is closed unanswered
-    offen.front()->disconnectFromHost();
-    offen.erase(offen.begin());
-    warten([&] { return false; }, 200);
-    EXPECT_EQ(s.get("/api/status").status, 200);
-}
-
-TEST(Api, StilleVerbindungenWerdenGeschlossen) {
-    // A connection that sends nothing is closed after the quiet time; one that goes on
-    // asking stays, and so does a live view whose picture stands still.
-    TestOrdner o;
-    TestFenster t;
-    Fernsteuerung fern{t.f, kSchlüssel, QStringLiteral("test")};
-    const quint16 port = fern.lauschen(QHostAddress::LocalHost, 0, std::chrono::milliseconds(300));
-    QTcpSocket still, fragend;
-    for (QTcpSocket* v : {&still, &fragend}) v->connectToHost(QStringLiteral("127.0.0.1"), port);
-    QWebSocket live;
-    live.open(QUrl(QStringLiteral("ws://127.0.0.1:%1/api/live?token=").arg(port) + QString::fromUtf8(kSchlüssel)));
-    ASSERT_TRUE(warten([&] { return live.state() == QAbstractSocket::ConnectedState; }));
-    for (int i = 0; i < 6; ++i) {
-        fragend.write("GET /seite.css HTTP/1.1\r\nHost: x\r\n\r\n");
-        warten([] { return false; }, 150);
+TEST(Api, FristenSchließenLangsameUndStilleVerbindungen) {
+    using namespace std::chrono_literals;
+    grenzen::Fristen kurz;
+    kurz.kopf = 300ms, kurz.ruhe = 600ms, kurz.liveStille = 200ms, kurz.livePong = 200ms;
+    Server s(kurz);
+    // A connection that sends nothing, one that sends its head a byte at a time, one
+    // that stops after an answer, one that goes on asking; a live view that answers
+    // pings, one that never does.
+    QTcpSocket still, tröpfelnd, fertig, fragend, stumm;
+    for (QTcpSocket* v : {&still, &tröpfelnd, &fertig, &fragend, &stumm}) v->connectToHost(QStringLiteral("127.0.0.1"), s.port);
+    stumm.write("GET /api/live?token=" + kSchlüssel + " HTTP/1.1\r\nHost: x\r\nUpgrade: websocket\r\nConnection: Upgrade\r\n"
+                "Sec-WebSocket-Key: dGhlIHNhbXBsZSBub25jZQ==\r\nSec-WebSocket-Version: 13\r\n\r\n");
+    fertig.write("GET /seite.css HTTP/1.1\r\nHost: x\r\n\r\n");
+    Zuschauer live(s.port);
+    ASSERT_TRUE(live.verbunden());
+    QElapsedTimer uhr;
+    uhr.start();
+    for (int i = 0; uhr.elapsed() < 1500; ++i) {
+        tröpfelnd.write(QByteArray("GET / HTTP/1.1\r\n").mid(i % 16, 1));
+        if (i % 10 == 0) fragend.write("GET /seite.css HTTP/1.1\r\nHost: x\r\n\r\n");
+        warten([] { return false; }, 20);
         fragend.readAll();
     }
-    EXPECT_EQ(still.state(), QAbstractSocket::UnconnectedState);
+    for (QTcpSocket* v : {&still, &tröpfelnd, &fertig, &stumm}) EXPECT_EQ(v->state(), QAbstractSocket::UnconnectedState);
+    EXPECT_TRUE(fertig.readAll().startsWith("HTTP/1.1 200"));
     EXPECT_EQ(fragend.state(), QAbstractSocket::ConnectedState);
-    EXPECT_EQ(live.state(), QAbstractSocket::ConnectedState);
+    EXPECT_FALSE(live.getrennt);
 }
 
 TEST(Api, SeiteOhneTokenUndOhneCors) {
@@ -236,11 +206,11 @@ TEST(Api, SeiteOhneTokenUndOhneCors) {
     EXPECT_EQ(anfrage(s.port, "POST", "/", "{}", QByteArray()).status, 405);
 
     // Even when a foreign page asks, nothing invites it to read the answers.
-    const HttpAntwort fremd = s.roh(
+    const HttpAntwort fremd = roh(s.port, 
         "GET /api/status HTTP/1.1\r\nHost: 127.0.0.1\r\nOrigin: http://boese.example\r\nAuthorization: Bearer " +
         kSchlüssel + "\r\n\r\n");
     EXPECT_EQ(fremd.status, 200);
-    const HttpAntwort vorab = s.roh("OPTIONS /api/status HTTP/1.1\r\nHost: 127.0.0.1\r\nOrigin: http://boese.example\r\n"
+    const HttpAntwort vorab = roh(s.port, "OPTIONS /api/status HTTP/1.1\r\nHost: 127.0.0.1\r\nOrigin: http://boese.example\r\n"
                                     "Access-Control-Request-Method: PUT\r\n\r\n");
     for (const HttpAntwort& a : {seite, fremd, vorab}) EXPECT_FALSE(a.kopf.toLower().contains("access-control")) << a.kopf.data();
     EXPECT_EQ(vorab.status, 401);

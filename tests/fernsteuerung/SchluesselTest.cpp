@@ -26,6 +26,7 @@ TEST(Schlüssel, WirdEinmalAngelegtUndDannGelesen) {
 
     // A token the user wrote in: the first line, blanks around it dropped.
     schreib(QStringLiteral("eigen"), "  abcdefghijklmnopqrstuvwxyz-0123456789  \r\nRest\n");
+    ::chmod("eigen", 0600);
     EXPECT_EQ(Schlüssel::ladenOderErzeugen(QStringLiteral("eigen")), "abcdefghijklmnopqrstuvwxyz-0123456789");
 }
 
@@ -36,6 +37,7 @@ TEST(Schlüssel, UnbrauchbareDateienWerdenAbgelehnt) {
     schreib(QStringLiteral("fremd"), "0123456789abcdef0123456789abcdef<script>\n");
     schreib(QStringLiteral("riesig"), QByteArray(8192, 'a'));
     QDir().mkdir(QStringLiteral("ordner"));
+    for (const char* name : {"kurz", "leer", "fremd", "riesig"}) ::chmod(name, 0600); // not refused for their mode
     ASSERT_EQ(::mkfifo("rohr", 0600), 0); // would block a reader that waits for a writer
     for (const char* name : {"kurz", "leer", "fremd", "riesig", "ordner", "rohr", "kurz/unter-einer-datei"}) {
         EXPECT_THROW(Schlüssel::ladenOderErzeugen(QString::fromUtf8(name)), Schlüssel::Fehler) << name;

@@ -40,7 +40,7 @@ paket)
     deb=$(ls "$tmp"/pkg/*.deb)
     dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6
     dpkg-deb -f "$deb" Depends | grep -q libsystemd0
-    dpkg-deb -f "$deb" Depends | grep -q libqt6httpserver6
+    dpkg-deb -f "$deb" Depends | grep -q libqt6network6
     dpkg -x "$deb" "$tmp/root"
     for f in usr/bin/glanzzug usr/share/applications/glanzzug.desktop usr/share/man/man1/glanzzug.1 \
              usr/lib/systemd/system/glanzzug.service usr/lib/sysusers.d/glanzzug.conf usr/share/icons/hicolor/scalable/apps/glanzzug.svg etc/default/glanzzug; do
