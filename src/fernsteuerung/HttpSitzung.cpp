@@ -5,6 +5,7 @@
 #include "Umgebung.h"
 #include "Zugang.h"
 #include <QUrl>
+#include <limits>
 
 namespace glanzzug {
 
@@ -76,6 +77,8 @@ void HttpSitzung::warten() {
 void HttpSitzung::kopfLesen() {
     kopf_.emplace();
     kopf_->header_limit(std::uint32_t(grenzen::kGrößterKopf));
+    // The body's limit depends on the request; it is looked up once the head is read.
+    kopf_->body_limit(std::numeric_limits<std::uint64_t>::max());
     http::async_read_header(stream_, puffer_, *kopf_,
                             [s = shared_from_this()](Fehlercode e, std::size_t) { s->kopfGelesen(e); });
 }
