@@ -97,12 +97,23 @@ def main():
     draht = os.path.join(tmp, "draht")
     token_datei = os.path.join(tmp, "config", "http-token")
     umgebung = dict(os.environ, QT_QPA_PLATFORM="offscreen")
-    prozess = subprocess.Popen(
-        [glanzzug, "--headless", "--quiet", "--folder", ordner, "--port", "record:" + draht,
-         "--http", "127.0.0.1:0", "--http-token-file", token_datei],
-        stderr=subprocess.PIPE, env=umgebung)
     browser = None
+    prozess = None
     try:
+        # The browser first: it starts slowly on a busy machine, and the demo's first
+        # presentation plays only a few seconds.
+        optionen = webdriver.ChromeOptions()
+        optionen.binary_location = CHROMIUM
+        for o in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
+                  "--disable-background-networking", "--disable-component-update", "--disable-sync",
+                  "--disable-dev-shm-usage", "--user-data-dir=" + os.path.join(tmp, "chromium"),
+                  "--window-size=1280,900"):
+            optionen.add_argument(o)
+        browser = webdriver.Chrome(service=Service(TREIBER), options=optionen)
+        prozess = subprocess.Popen(
+            [glanzzug, "--headless", "--quiet", "--folder", ordner, "--port", "record:" + draht,
+             "--http", "127.0.0.1:0", "--http-token-file", token_datei],
+            stderr=subprocess.PIPE, env=umgebung)
         bereit, _, _ = select.select([prozess.stderr], [], [], 15)
         assert bereit, "glanzzug printed no address"
         zeile = prozess.stderr.readline().decode()
@@ -113,14 +124,6 @@ def main():
             assert d.read().strip() == treffer.group(2)
         adresse = zeile.split(" at ", 1)[1].strip()
 
-        optionen = webdriver.ChromeOptions()
-        optionen.binary_location = CHROMIUM
-        for o in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
-                  "--disable-background-networking", "--disable-component-update", "--disable-sync",
-                  "--disable-dev-shm-usage", "--user-data-dir=" + os.path.join(tmp, "chromium"),
-                  "--window-size=1280,900"):
-            optionen.add_argument(o)
-        browser = webdriver.Chrome(service=Service(TREIBER), options=optionen)
         browser.set_page_load_timeout(20)
         browser.set_script_timeout(10)
         browser.get(adresse)
@@ -198,11 +201,12 @@ def main():
     finally:
         if browser:
             browser.quit()
-        prozess.terminate()
-        try:
-            prozess.wait(10)
-        except subprocess.TimeoutExpired:
-            prozess.kill()
+        if prozess:
+            prozess.terminate()
+            try:
+                prozess.wait(10)
+            except subprocess.TimeoutExpired:
+                prozess.kill()
         shutil.rmtree(tmp, ignore_errors=True)
 
 
