@@ -168,7 +168,7 @@ TEST(Api, FalscheEingabenÄndernNichts) {
 TEST(Api, FristenSchließenLangsameUndStilleVerbindungen) {
     using namespace std::chrono_literals;
     grenzen::Fristen kurz;
-    kurz.kopf = 300ms, kurz.ruhe = 600ms, kurz.liveStille = 200ms, kurz.livePong = 200ms;
+    kurz.kopf = 300ms, kurz.ruhe = 600ms, kurz.liveStille = 200ms, kurz.livePong = 500ms;
     Server s(kurz);
     // A connection that sends nothing, one that sends its head a byte at a time, one
     // that stops after an answer, one that goes on asking; a live view that answers
