@@ -8,6 +8,7 @@
 #include "TestHilfen.h"
 #include <QFileInfo>
 #include <gtest/gtest.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 
@@ -62,7 +63,7 @@ TEST(Gesichert, GeänderteLaufListeKommtNebenDieNeueDatei) {
         EXPECT_EQ(lies("Demo.LAL"), kNeu);
         ASSERT_EQ(gesicherte(), QStringList{"Demo (gesichert 2011-03-24 120000).LAL"});
         EXPECT_EQ(lies(gesicherte()[0]), "Zwei\r\nAlt1\r\n");
-        EXPECT_TRUE(protokoll.join('\n').contains("Demo (gesichert 2011-03-24 120000).LAL")) << protokoll.join('\n');
+        EXPECT_TRUE(protokoll.join('\n').contains("Demo (gesichert 2011-03-24 120000).LAL")) << protokoll.join(QChar(10)).toStdString();
     }
 }
 

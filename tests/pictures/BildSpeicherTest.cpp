@@ -179,13 +179,13 @@ TEST(BildSpeicher, BegrenztInBildernUndBytes) {
     const int seite = kGrößteDisplaySeite;
     const int anzahl = int(kBildSpeicherBytes / (4LL * seite * seite)) + 1;
     for (int i = 0; i < anzahl; ++i) {
-        const QString n = QString("g%1.png").arg(i);
+        const QString n = QString("g%1.jpg").arg(i);
         ASSERT_TRUE(einfarbig(seite, seite, kRot).save(n));
         ASSERT_TRUE(BildHolen(n));
     }
     vorher = BildDekodierungen();
-    ASSERT_TRUE(BildHolen(QString("g%1.png").arg(anzahl - 1)));
+    ASSERT_TRUE(BildHolen(QString("g%1.jpg").arg(anzahl - 1)));
     EXPECT_EQ(BildDekodierungen(), vorher);
-    ASSERT_TRUE(BildHolen("g0.png"));
+    ASSERT_TRUE(BildHolen("g0.jpg"));
     EXPECT_EQ(BildDekodierungen(), vorher + 1);
 }
