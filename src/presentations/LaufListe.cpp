@@ -84,10 +84,13 @@ bool LaufListeSchreiben(Fenster& f) {
 
 void LaufListeBeendenSichern(Fenster& f) {
     const QString name = f.AlleLL.text();
-    if (!f.LaufListeGeändert || name.isEmpty() || f.LaufListeStand == Fenster::ListenStand::Teilweise) return;
+    if (name.isEmpty() || f.LaufListeStand == Fenster::ListenStand::Teilweise) return;
     const QString pfad = dateiFinden(name, f.LaufListenEndung);
+    // A list given a new name counts as changed: its file does not hold it yet.
+    const bool umbenannt = f.LaufListeGelesen.pfad != pfad;
+    if (!f.LaufListeGeändert && !(umbenannt && f.LaufListeStand == Fenster::ListenStand::Ganz)) return;
     const QStringList zeilen = laufListenZeilen(f);
-    if (!f.LaufListeGelesen.seitherGeändert(pfad)) {
+    if (umbenannt ? !dateiVorhanden(pfad) : !f.LaufListeGelesen.seitherGeändert(pfad)) {
         zeilenSichern(f.ablauf, pfad, zeilen);
         return;
     }

@@ -28,8 +28,9 @@ void LaufListeLaden(Fenster& f);
 // the file was written.
 bool LaufListeSchreiben(Fenster& f);
 // Shut-down: writes LaufListe under the text of AlleLL only when it was changed in the
-// program since it was read or saved (LaufListeGeändert). When its file was also changed
-// on disk meanwhile, that file stays as it is and the list goes beside it, as
+// program since it was read or saved (LaufListeGeändert), or was read whole and given
+// another name since. When its file was also changed on disk meanwhile (or a file of the
+// new name exists), that file stays as it is and the list goes beside it, as
 // "NAME (gesichert JJJJ-MM-TT HHMMSS).LAL" (by the clock f.jetzt), with a log line.
 void LaufListeBeendenSichern(Fenster& f);
 
