@@ -101,8 +101,8 @@ void LaufListeBeendenSichern(Fenster& f) {
     for (int n = 2; dateiVorhanden(daneben) && n < 100; ++n)
         daneben = stamm + QStringLiteral(" %1)").arg(n) + f.LaufListenEndung;
     if (zeilenSichern(f.ablauf, daneben, zeilen))
-        f.ablauf.melde(QStringLiteral("run list \"%1\" was changed on disk since it was read; it stays as it is, "
-                                      "the program's list went to \"%2\"")
+        f.ablauf.melde(QStringLiteral("run list \"%1\" on disk is not the one the program read; it stays as it "
+                                      "is, the program's list went to \"%2\"")
                            .arg(pfad, daneben));
 }
 
