@@ -52,5 +52,11 @@ paket)
         [ -e "$tmp/root/$f" ] || { echo "missing in package: $f"; exit 1; }
     done
     "$tmp/root/usr/bin/glanzzug" --version | grep -q "glanzzug"
+    grep -q "^ExecStart=/usr/bin/glanzzug " "$tmp/root/usr/lib/systemd/system/glanzzug.service"
+    # The desktop entry's first start: ~/Glanzzug made with the demonstration's files.
+    grep -q "^Exec=glanzzug --standard-ordner" "$tmp/root/usr/share/applications/glanzzug.desktop"
+    mkdir "$tmp/heim"
+    HOME="$tmp/heim" "$tmp/root/usr/bin/glanzzug" --standard-ordner --headless --ticks 1 --port none --quiet
+    [ -f "$tmp/heim/Glanzzug/Demo.LAL" ] && [ -f "$tmp/heim/Glanzzug/zug01.bmp" ]
     ;;
 esac
