@@ -24,6 +24,10 @@ Kommandozeile Kommandozeile::lesen(const QCoreApplication& app) {
                                     QStringLiteral("The program's folder: presentations, run lists, pictures and "
                                                    "the layout file (default: the current folder)."),
                                     QStringLiteral("DIR"));
+    const QCommandLineOption standard(QStringLiteral("standard-ordner"),
+                                      QStringLiteral("The standard folder ~/Glanzzug as the program's folder; created "
+                                                     "with the demonstration's presentations, pictures and run list "
+                                                     "when missing (the desktop menu starts the program so)."));
     const QCommandLineOption port(QStringLiteral("port"),
                                   QStringLiteral("Port backend: sim (default), ppdev[:DEVICE], direct[:ADDRESS], "
                                                  "record:FILE or none."),
@@ -45,11 +49,16 @@ Kommandozeile Kommandozeile::lesen(const QCoreApplication& app) {
                                        QStringLiteral("The remote control's token file (default: "
                                                       "~/.config/glanzzug/http-token; created when missing)."),
                                        QStringLiteral("FILE"));
-    p.addOptions({ordner, port, kopflos, ticks, schnell, leise, http, httpToken});
+    p.addOptions({ordner, standard, port, kopflos, ticks, schnell, leise, http, httpToken});
     p.process(app);
 
     Kommandozeile k;
     k.ordner = p.value(ordner);
+    k.standardOrdner = p.isSet(standard);
+    if (k.standardOrdner && p.isSet(ordner)) {
+        std::fprintf(stderr, "glanzzug: --folder and --standard-ordner exclude each other\n");
+        std::exit(2);
+    }
     k.port = p.value(port);
     k.kopflos = p.isSet(kopflos);
     k.schnell = p.isSet(schnell);

@@ -5,10 +5,11 @@
 
 namespace glanzzug {
 
-// The command line: --folder DIR, --port BACKEND, --headless, --ticks N, --fast, --quiet,
+// The command line: --folder DIR or --standard-ordner, --port BACKEND, --headless, --ticks N, --fast, --quiet,
 // --http [ADDRESS:]PORT, --http-token-file FILE, with --help and --version.
 struct Kommandozeile {
     QString ordner;
+    bool standardOrdner = false; // the folder is ~/Glanzzug, created with the demonstration
     QString port = QStringLiteral("sim");
     bool kopflos = false;
     std::int64_t ticks = -1; // stop after this many ticks; -1 runs until a signal

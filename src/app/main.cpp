@@ -10,6 +10,7 @@
 #include "Programm.h"
 #include "Hauptfenster.h"
 #include "Signale.h"
+#include "StandardOrdner.h"
 #include <QApplication>
 #include <QDir>
 #include <cstdio>
@@ -56,7 +57,11 @@ int main(int argc, char** argv) {
     // shut-down, also when they arrive during start-up.
     Signale signale;
 
-    const Kommandozeile k = Kommandozeile::lesen(*app);
+    Kommandozeile k = Kommandozeile::lesen(*app);
+    if (k.standardOrdner) {
+        k.ordner = standardOrdner();
+        if (!standardOrdnerEinrichten(k.ordner)) return 2;
+    }
     if (!k.ordner.isEmpty() && !QDir::setCurrent(k.ordner)) {
         std::fprintf(stderr, "glanzzug: cannot use the folder %s\n", qPrintable(k.ordner));
         return 2;

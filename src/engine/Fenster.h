@@ -1,6 +1,7 @@
 #pragma once
 #include "Ablauf.h"
 #include "Beschriftung.h"
+#include "DateiStand.h"
 #include "Bildfeld.h"
 #include "DateiListe.h"
 #include "Dialoge.h"
@@ -40,6 +41,9 @@ struct Fenster {
     // The status bar's latest message, in German (the port in use, a failed save, what was
     // saved). Each new message replaces the last; headless shows none of it.
     Beschriftung Statuszeile;
+    // What the status line names besides a message: the program's folder and the port (the
+    // window sets it at start). Empty headless.
+    QString StatusGrund;
 
     // ---- Playback ----
     Zeitgeber T;
@@ -83,6 +87,10 @@ struct Fenster {
 
     // ---- Pictures ----
     Bildfeld Bild{120, 120};
+    // The own size of the picture Bild shows while BilderAnpassen is set, which may be
+    // larger than Bild (a large picture is shown scaled down); invalid while Bild has the
+    // size it was given (the display size, or 120 x 120 when BilderAnpassen was set).
+    QSize BildEigeneGröße;
     DateiListe AniFiles;
     ListenFeld AniLi;
     KontrollFeld BilderAnpassen;
@@ -122,6 +130,12 @@ struct Fenster {
     //   unreadable); not saved, as that would cut the file short.
     enum class ListenStand { Ungelesen, Ganz, Teilweise };
     ListenStand LaufListeStand = ListenStand::Ungelesen;
+    // Whether LaufListe was changed in the program since it was read or saved: only then
+    // does the shut-down save it.
+    bool LaufListeGeändert = false;
+    // The run-list and presentation files as last read or saved, so that a save notices a
+    // file someone else changed meanwhile (DateiStand.h).
+    GeleseneDatei LaufListeGelesen, DarstellungGelesen;
     double DurchlaufNummer = 0;
     double Laufposition = 0;
     int Modus = 0;

@@ -9,6 +9,11 @@ namespace glanzzug {
 // A save that fails leaves the old file exactly as it was and is told to the log (the
 // headless player writes it to standard error), naming the file and the reason. The
 // window shows no message for it, as for every other file routine. True when saved.
-bool zeilenSichern(const Ablauf& ablauf, const QString& pfad, const QStringList& zeilen);
+// `grund`, when given, receives the reason of a failure in words.
+bool zeilenSichern(const Ablauf& ablauf, const QString& pfad, const QStringList& zeilen, QString* grund = nullptr);
+
+// Shows in the status line what became of a save the user asked for (German: "„Willkommen“
+// gespeichert", or why not), followed by what the line names otherwise (StatusGrund).
+void SpeichernMelden(Fenster& f, const QString& meldung);
 
 } // namespace glanzzug

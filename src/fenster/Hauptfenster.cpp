@@ -9,6 +9,7 @@
 #include "ZeitgeberTreiber.h"
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -44,6 +45,12 @@ Hauptfenster::Hauptfenster(Fenster& f, const PortWahl& port) : f_(f) {
     bindeTitel(this, f.Titel);
     bindeStatus(statusBar(), f.Statuszeile);
     f.Statuszeile.setzeText(QStringLiteral("Port: ") + port.beschreibung);
+    // The program's folder and the port stay named after every message (SpeichernMelden).
+    QString ordner = QDir::toNativeSeparators(QDir::currentPath());
+    if (const QString heim = QDir::homePath(); ordner == heim || ordner.startsWith(heim + u'/'))
+        ordner = u'~' + ordner.mid(heim.size());
+    f.StatusGrund = QStringLiteral("Ordner: ") + ordner + QStringLiteral("  ·  ") + f.Statuszeile.text();
+    f.Statuszeile.setzeText(f.StatusGrund);
     // The first failed port write stays in the status bar (and goes to standard error);
     // playing goes on, so that the user decides.
     if (port.port)

@@ -6,10 +6,9 @@
 namespace glanzzug {
 
 namespace {
-// No picture box grows beyond this, whatever size is asked for; a bigger display would
-// only cost memory, since no module arrangement can show it.
+// The editor area never grows beyond four times this in either direction.
 constexpr int kGrößteSeite = 4096;
-int begrenzt(double v) { return int(std::clamp(v, 0.0, double(kGrößteSeite))); }
+int begrenzt(double v) { return int(std::clamp(v, 0.0, double(kGrößteDisplaySeite))); }
 } // namespace
 
 void MatrixBildAußenSetzen(Fenster& f, int breite, int höhe) {
@@ -24,6 +23,7 @@ void DisplayGrößeSetzen(Fenster& f) {
     const int b = begrenzt(f.DisplayBreite), h = begrenzt(f.DisplayHöhe);
     f.Pic.setzeGröße(b, h);
     f.Bild.setzeGröße(b, h);
+    f.BildEigeneGröße = QSize();
 }
 
 void Modulgröße_Click(Fenster& f) {
@@ -49,8 +49,10 @@ void Maximum_Click(Fenster& f) {
 }
 
 void Bildergröße_Click(Fenster& f) {
-    const double breite = f.Bild.breite();
-    const std::int32_t höhe = f.Bild.höhe();
+    // Bild shows a large picture scaled down; its own size counts.
+    const QSize bild = f.BildEigeneGröße.isValid() ? f.BildEigeneGröße : QSize(f.Bild.breite(), f.Bild.höhe());
+    const double breite = bild.width();
+    const std::int32_t höhe = bild.height();
     if (breite > 120 || höhe > 120) {
         // The display keeps its size; the picture's size is only reported.
         if (f.dialoge)

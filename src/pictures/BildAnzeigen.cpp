@@ -19,18 +19,25 @@ QImage aufFarbe(const QImage& bild, Farbe farbe) {
 }
 } // namespace
 
-void BildZeigen(Fenster& f, const QImage& bild) {
+void BildZeigen(Fenster& f, const Bildauszug& bild) {
     const bool anpassen = f.BilderAnpassen.gesetzt();
-    if (anpassen) f.Bild.setzeGröße(bild.width(), bild.height());
-    f.Bild.setzeHintergrundBild(bild);
-    if (anpassen)
-        f.Pic.maleGestreckt(aufFarbe(bild, f.Pic.hintergrund()), 0, 0, f.Pic.breite(), f.Pic.höhe());
-    else
-        f.Pic.setzeHintergrundBild(bild);
+    if (anpassen) {
+        f.Bild.setzeGröße(bild.vorschau.width(), bild.vorschau.height());
+        f.Bild.setzeHintergrundBild(bild.vorschau);
+        f.BildEigeneGröße = bild.größe;
+        // A picture kept whole is stretched here, as ever; a larger one was stretched to
+        // the display's size when it was decoded.
+        const QImage& quelle = bild.ganz() ? bild.ecke : bild.gestreckt.isNull() ? bild.vorschau : bild.gestreckt;
+        f.Pic.maleGestreckt(aufFarbe(quelle, f.Pic.hintergrund()), 0, 0, f.Pic.breite(), f.Pic.höhe());
+    } else {
+        f.Bild.setzeHintergrundBild(bild.ecke);
+        f.Pic.setzeHintergrundBild(bild.ecke);
+    }
 }
 
 void BildAnzeigen(Fenster& f) {
-    if (const auto bild = BildHolen(f.Arbeitstext)) BildZeigen(f, *bild);
+    const QSize gestreckt = f.BilderAnpassen.gesetzt() ? QSize(f.Pic.breite(), f.Pic.höhe()) : QSize();
+    if (const auto bild = BildHolen(f.Arbeitstext, gestreckt)) BildZeigen(f, *bild);
     f.Titel.setzeText(QStringLiteral("Bild ") + QString::number(f.BildNr));
     if (f.Start.gesetzt()) {
         ++f.BildNr;

@@ -1,5 +1,5 @@
 #include "BildSpeicher.h"
-#include "BildDatei.h"
+#include "DateiStand.h"
 #include "SichereDatei.h"
 #include <QFile>
 #include <QHash>
@@ -17,20 +17,10 @@ qint64 unschärfeNs(qint64 zeit) {
     return zeit % 1'000'000'000 != 0 ? 50'000'000 : 2'000'000'000;
 }
 
-qint64 ns(const timespec& t) { return qint64(t.tv_sec) * 1'000'000'000 + t.tv_nsec; }
-
-// What identifies one state of a file.
-struct Stand {
-    dev_t gerät = 0;
-    ino_t knoten = 0;
-    qint64 größe = 0, geändert = 0, umgestellt = 0; // bytes; mtime and ctime in ns
-    bool operator==(const Stand&) const = default;
-};
-
 struct Eintrag {
     QString name;
-    Stand stand;
-    std::optional<QImage> bild; // nothing: the file is no picture
+    DateiStand stand;
+    std::optional<Bildauszug> bild; // nothing: the file is no picture
     qint64 bytes = 0;
     // While the file's times may still hide a change: the hash of the bytes decoded.
     std::optional<std::size_t> prüfsumme;
@@ -38,7 +28,7 @@ struct Eintrag {
 
 class Speicher {
 public:
-    std::optional<QImage> holen(const QString& name) {
+    std::optional<Bildauszug> holen(const QString& name, QSize gestreckt) {
         if (name.isEmpty() || name.contains(QChar(0))) return std::nullopt;
         const auto alt = index_.constFind(name);
         timespec jetzt{};
@@ -48,10 +38,13 @@ public:
             if (alt != index_.cend()) entfernen(*alt);
             return std::nullopt;
         }
-        const Stand stand{st.st_dev, st.st_ino, st.st_size, ns(st.st_mtim), ns(st.st_ctim)};
-        const bool gesetzt = ns(jetzt) - stand.umgestellt >= unschärfeNs(stand.umgestellt);
+        const DateiStand stand = dateiStand(st);
+        const qint64 jetztNs = qint64(jetzt.tv_sec) * 1'000'000'000 + jetzt.tv_nsec;
+        const bool gesetzt = jetztNs - stand.umgestellt >= unschärfeNs(stand.umgestellt);
+        const bool streckenNötig = gestreckt.isValid() && !gestreckt.isEmpty();
         std::optional<QByteArray> inhalt;
-        if (alt != index_.cend() && (*alt)->stand == stand) {
+        if (alt != index_.cend() && (*alt)->stand == stand &&
+            (!streckenNötig || !(*alt)->bild || (*alt)->bild->ganz() || (*alt)->bild->gestreckt.size() == gestreckt)) {
             const auto e = *alt;
             if (!e->prüfsumme) return nachVorn(e)->bild;
             inhalt = leseDatei(name, kGrößteBildDatei);
@@ -63,9 +56,9 @@ public:
         if (alt != index_.cend()) entfernen(*alt);
         if (!inhalt) inhalt = leseDatei(name, kGrößteBildDatei);
         if (!inhalt) return std::nullopt; // unreadable now: try again next time
-        Eintrag neu{name, stand, BildDekodieren(*inhalt), 0, std::nullopt};
+        Eintrag neu{name, stand, BildDekodieren(*inhalt, gestreckt), 0, std::nullopt};
         if (!gesetzt) neu.prüfsumme = qHash(*inhalt, QHashSeed::globalSeed());
-        neu.bytes = (neu.bild ? neu.bild->sizeInBytes() : 0) + name.size() * 2 + 256;
+        neu.bytes = (neu.bild ? neu.bild->bytes() : 0) + name.size() * 2 + 256;
         auto bild = neu.bild;
         if (neu.bytes <= kBildSpeicherBytes) aufnehmen(std::move(neu));
         return bild;
@@ -107,7 +100,9 @@ Speicher& speicher() {
 }
 } // namespace
 
-std::optional<QImage> BildHolen(const QString& name) { return speicher().holen(name); }
+std::optional<Bildauszug> BildHolen(const QString& name, QSize gestreckt) {
+    return speicher().holen(name, gestreckt);
+}
 
 void BildSpeicherLeeren() { speicher().leeren(); }
 

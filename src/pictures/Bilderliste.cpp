@@ -69,6 +69,7 @@ void AlleBilderEntfernen_Click(Fenster& f) {
 }
 
 void BilderAnpassen_Click(Fenster& f) {
+    f.BildEigeneGröße = QSize();
     if (f.BilderAnpassen.gesetzt())
         f.Bild.setzeGröße(kBildEntwurf, kBildEntwurf);
     else

@@ -272,7 +272,9 @@ bool DarstellungAnwenden(Fenster& f, const QStringList& zeilen) {
 void DarstellungLaden(Fenster& f) {
     f.T.setzeAn(false);
     const QString name = f.AlleLS.text();
-    const auto zeilen = dateiZeilen(dateiFinden(name, f.DarstellungsEndung), kMeisteDarstellungsZeilen);
+    const QString pfad = dateiFinden(name, f.DarstellungsEndung);
+    f.DarstellungGelesen.merken(pfad);
+    const auto zeilen = dateiZeilen(pfad, kMeisteDarstellungsZeilen);
     if (zeilen) {
         f.AniLi.leeren();
         DarstellungAnwenden(f, *zeilen);

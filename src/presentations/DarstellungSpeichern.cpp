@@ -41,12 +41,27 @@ DarstellungsWerte DarstellungErfassen(const Fenster& f) {
 }
 
 bool DarstellungSpeichern(Fenster& f) {
-    if (f.AlleLS.text().isEmpty()) return false;
-    f.T.setzeAn(false);
+    const QString name = f.AlleLS.text();
+    if (name.isEmpty()) {
+        SpeichernMelden(f, QStringLiteral("Darstellung nicht gespeichert: sie hat keinen Namen"));
+        return false;
+    }
+    // What is saved is the presentation as it was when the user asked; the question below
+    // lets the timer tick, which may load another presentation meanwhile.
+    const QString pfad = dateiFinden(name, f.DarstellungsEndung);
     const DarstellungsWerte w = DarstellungErfassen(f);
+    if (!überschreibenErlaubt(f, f.DarstellungGelesen, pfad)) {
+        SpeichernMelden(f, QStringLiteral("„%1“ nicht gespeichert: die Datei wurde inzwischen geändert").arg(name));
+        return false;
+    }
+    f.T.setzeAn(false);
     f.BildListenText = bilderListenText(w.bilder);
-    const bool gesichert =
-        zeilenSichern(f.ablauf, dateiFinden(f.AlleLS.text(), f.DarstellungsEndung), darstellungsZeilen(w));
+    QString grund;
+    const bool gesichert = zeilenSichern(f.ablauf, pfad, darstellungsZeilen(w), &grund);
+    // The file now holds what the window shows, while that presentation is on show.
+    if (gesichert && f.AlleLS.text() == name) f.DarstellungGelesen.merken(pfad);
+    SpeichernMelden(f, gesichert ? QStringLiteral("„%1“ gespeichert").arg(name)
+                                 : QStringLiteral("„%1“ nicht gespeichert: %2").arg(name, grund));
     f.T.setzeAn(true);
     DateiListenAktualisieren(f);
     return gesichert;

@@ -11,7 +11,7 @@ namespace glanzzug {
 void DarstellungenEinrichten(Fenster& f) {
     f.ablauf.dateiListenAktualisieren = DateiListenAktualisieren;
     f.ablauf.laufListeLaden = LaufListeLaden;
-    f.ablauf.laufListeSchreiben = LaufListeSchreiben;
+    f.ablauf.laufListeSchreiben = LaufListeBeendenSichern;
 
     f.AlleLS.Click.verbinde([&f] { AlleLS_Click(f); });
     f.LaufschriftSpeichern.Click.verbinde([&f] { LaufschriftSpeichern_Click(f); });

@@ -1,4 +1,5 @@
 #include "DateiZugriff.h"
+#include "Fenster.h"
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -14,12 +15,15 @@ namespace {
 // What dateiFinden needs of one folder for one extension: for every name part that
 // exists there with that extension in some letter case, the first such file name in sort
 // order. Kept while the folder is unchanged, so that a folder of many thousand files is
-// listed once rather than on every load of a missing presentation. Used from the
-// window's thread only.
+// listed once rather than on every load of a missing presentation. Unchanged means the
+// same modification and change time: the modification time can be set back (touch -d)
+// after an entry was made, the change time only moves on. Used from the window's thread
+// only.
 struct Fallvarianten {
     dev_t gerät = 0;
     ino_t knoten = 0;
     timespec geändert{};
+    timespec umgestellt{};
     timespec gelistet{};
     QString endung;
     QHash<QString, QString> ersteDatei;
@@ -41,11 +45,11 @@ const Fallvarianten& fallvarianten(const QString& ordner, const struct stat& st,
     static std::size_t nächster = 0;
     for (const Fallvarianten& v : gemerkt)
         if (v.gerät == st.st_dev && v.knoten == st.st_ino && v.endung == endung && gleich(v.geändert, st.st_mtim) &&
-            vertrauenswürdig(v))
+            gleich(v.umgestellt, st.st_ctim) && vertrauenswürdig(v))
             return v;
     Fallvarianten& v = gemerkt[nächster];
     nächster = (nächster + 1) % gemerkt.size();
-    v = Fallvarianten{st.st_dev, st.st_ino, st.st_mtim, {}, endung, {}};
+    v = Fallvarianten{st.st_dev, st.st_ino, st.st_mtim, st.st_ctim, {}, endung, {}};
     ::clock_gettime(CLOCK_REALTIME, &v.gelistet);
     const QStringList alle = QDir(ordner).entryList(QDir::Files | QDir::Hidden, QDir::NoSort);
     for (const QString& n : alle) {
@@ -98,6 +102,12 @@ bool dateiLöschen(const QString& pfad) {
     QFile::remove(pfad);
     const QFileInfo danach(pfad);
     return !danach.exists() && !danach.isSymLink();
+}
+
+bool überschreibenErlaubt(Fenster& f, const GeleseneDatei& gelesen, const QString& pfad) {
+    if (!gelesen.seitherGeändert(pfad)) return true;
+    return f.dialoge && f.dialoge->frageJaNein(QStringLiteral("Die Datei wurde inzwischen geändert. Überschreiben?"),
+                                               QString(), Dialoge::Symbol::Frage);
 }
 
 } // namespace glanzzug

@@ -1,9 +1,12 @@
 #pragma once
+#include "DateiStand.h"
 #include "Textdatei.h"
 #include <QStringList>
 #include <optional>
 
 namespace glanzzug {
+
+struct Fenster;
 
 // Finding, reading and deleting the presentation and run-list files of the current
 // folder. Names are used as the user gave them (name + extension, relative to the
@@ -36,5 +39,11 @@ std::optional<QStringList> dateiZeilen(const QString& pfad, qsizetype höchstens
 // ("../x", "a/b"), "." or ".." is refused. True when the file is gone afterwards (also
 // when it was already gone); false when it still exists.
 bool dateiLöschen(const QString& pfad);
+
+// Before a save the user asked for: true when the file under `pfad` is not another than
+// the one `gelesen` noted (DateiStand.h), or when the user answers Yes to "Die Datei wurde
+// inzwischen geändert. Überschreiben?" (headless nobody does: No). `gelesen` is looked at
+// before the question only: the timer ticks on while it is open and may load another file.
+bool überschreibenErlaubt(Fenster& f, const GeleseneDatei& gelesen, const QString& pfad);
 
 } // namespace glanzzug

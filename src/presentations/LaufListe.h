@@ -19,12 +19,20 @@ inline constexpr int kMeisteLaufListenEinträge = 100'000;
 // be read whole (unreadable but present, over its size cap, more than
 // kMeisteLaufListenEinträge lines, or an entry that had to be cut), else Ganz.
 void LaufListeLaden(Fenster& f);
-// Writes LaufListe under the text of AlleLL (nothing for an empty name), atomically: a
-// failed write leaves the old file, shows nothing and is logged. A list that was read
-// only in part and not changed since is not written, so its file is never cut short;
-// nor is a list never read nor changed written over an existing file (LaufListeStand).
-// Then refreshes the name lists. True when the file was written.
+// "Speichern": writes LaufListe under the text of AlleLL, atomically: a failed write
+// leaves the old file and is logged. A list that was read only in part and not changed
+// since is not written, so its file is never cut short; nor is a list never read nor
+// changed written over an existing file (LaufListeStand). A file changed on disk since it
+// was read is written over only when the user agrees (überschreibenErlaubt). The status
+// line says whether it was saved, or why not. Then refreshes the name lists. True when
+// the file was written.
 bool LaufListeSchreiben(Fenster& f);
+// Shut-down: writes LaufListe under the text of AlleLL only when it was changed in the
+// program since it was read or saved (LaufListeGeändert), or was read whole and given
+// another name since. When its file was also changed on disk meanwhile (or a file of the
+// new name exists), that file stays as it is and the list goes beside it, as
+// "NAME (gesichert JJJJ-MM-TT HHMMSS).LAL" (by the clock f.jetzt), with a log line.
+void LaufListeBeendenSichern(Fenster& f);
 
 void AlleLL_Click(Fenster& f);
 void LaufListeSpeichern_Click(Fenster& f);

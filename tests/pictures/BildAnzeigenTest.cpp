@@ -99,12 +99,12 @@ TEST(BildAnzeigen, FormateJpegGifErstesBildBmpIco) {
 TEST(BildAnzeigen, RiesigeBilderSprengenDenSpeicherNicht) {
     TestOrdner ordner;
     TestFenster t;
-    // Wider than the largest side kept: decoded scaled down to fit.
+    // Wider than the preview: Bild shows it scaled down to fit.
     ASSERT_TRUE(einfarbig(5000, 10, kRot).save(QStringLiteral("breit.bmp")));
     t.f.BilderAnpassen.setzeWert(1);
     zeige(t.f, "breit.bmp");
-    EXPECT_EQ(t.f.Bild.breite(), kGrößteBildSeite);
-    EXPECT_EQ(t.f.Bild.höhe(), 8);
+    EXPECT_EQ(t.f.Bild.breite(), kBildVorschauSeite);
+    EXPECT_EQ(t.f.Bild.höhe(), 1);
     EXPECT_EQ(t.f.Pic.punkt(41, 6), kRot);
     // A header that claims 100000 x 100000 pixels and carries none is refused.
     schreib(QStringLiteral("riesig.bmp"),

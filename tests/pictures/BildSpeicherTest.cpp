@@ -3,6 +3,7 @@
 #include "Animation.h"
 #include "BildDatei.h"
 #include "BildSpeicher.h"
+#include "DisplayGroesse.h"
 #include "TestHilfen.h"
 #include <QBuffer>
 #include <QImageReader>
@@ -173,15 +174,18 @@ TEST(BildSpeicher, BegrenztInBildernUndBytes) {
     BildHolen("b0.bmp");
     EXPECT_EQ(BildDekodierungen(), vorher + 1);
 
-    // Large pictures: together more bytes than kept, so the oldest goes.
-    const int seite = kGrößteBildSeite;
-    const int höhe = int(kBildSpeicherBytes / 4 / seite / 2) + 1; // a little over half the bytes each
-    for (const char* n : {"g1.png", "g2.png"}) ASSERT_TRUE(einfarbig(seite, höhe, kRot).save(n));
-    ASSERT_TRUE(BildHolen("g1.png"));
-    ASSERT_TRUE(BildHolen("g2.png"));
+    // Large pictures: together more bytes than kept, so the oldest goes (each keeps
+    // its corner of the largest display size).
+    const int seite = kGrößteDisplaySeite;
+    const int anzahl = int(kBildSpeicherBytes / (4LL * seite * seite)) + 1;
+    for (int i = 0; i < anzahl; ++i) {
+        const QString n = QString("g%1.jpg").arg(i);
+        ASSERT_TRUE(einfarbig(seite, seite, kRot).save(n));
+        ASSERT_TRUE(BildHolen(n));
+    }
     vorher = BildDekodierungen();
-    ASSERT_TRUE(BildHolen("g2.png"));
+    ASSERT_TRUE(BildHolen(QString("g%1.jpg").arg(anzahl - 1)));
     EXPECT_EQ(BildDekodierungen(), vorher);
-    ASSERT_TRUE(BildHolen("g1.png"));
+    ASSERT_TRUE(BildHolen("g0.jpg"));
     EXPECT_EQ(BildDekodierungen(), vorher + 1);
 }

@@ -133,13 +133,12 @@ TEST(Herunterfahren, TeilweiseGeleseneLaufListeBleibtStehen) {
     if (übersprungen) GTEST_SKIP() << "could not run as user nobody: the unreadable file was not tried";
 }
 
-// A missing run list is empty and read whole: it is created at shut-down, as before.
-TEST(Herunterfahren, FehlendeLaufListeWirdAngelegt) {
+// A missing run list is empty and read whole; unchanged, shut-down creates no file for it.
+TEST(Herunterfahren, FehlendeLaufListeWirdNichtAngelegt) {
     TestOrdner o;
     schreib(kLetzte, "Neu\r\n");
     starteUndBeende([](Fenster& f) { EXPECT_EQ(f.LaufListeStand, Fenster::ListenStand::Ganz); });
-    EXPECT_EQ(lies(QStringLiteral("Neu.LAL")), QByteArray());
-    EXPECT_TRUE(QFileInfo(QStringLiteral("Neu.LAL")).isFile());
+    EXPECT_FALSE(QFileInfo::exists(QStringLiteral("Neu.LAL")));
 }
 
 // Links to something that is no regular file, and names that name no file: start-up
@@ -233,6 +232,7 @@ TEST(Herunterfahren, VolleFestplatteZerstörtNichts) {
         const QStringList log = starteUndBeende([](Fenster& f) {
             EXPECT_GT(f.LaufListe.anzahl(), 0);
             EXPECT_EQ(f.LaufListeStand, Fenster::ListenStand::Ganz);
+            f.LaufListeGeändert = true; // as after an edit, so that shut-down saves it
         });
         EXPECT_EQ(lies(liste + ".LAL"), inhalt);
         EXPECT_EQ(lies(kLetzte), (liste + "\r\n").toLatin1());
