@@ -17,6 +17,9 @@
 using namespace glanzzug;
 using glanzzug::test::TestOrdner;
 
+// How long a test waits for what it looks for; a loaded machine may take seconds.
+constexpr int kGeduld = 30000;
+
 namespace {
 // The whole main window on the simulated port, started in an empty folder: the standard
 // strip of modules, a 42 × 7 display and the timer stopped, so only the test changes what
@@ -32,10 +35,10 @@ struct OffenesFenster {
         w = std::make_unique<Hauptfenster>(f, port);
         f.ablauf.fensterZeigen = [this](Fenster&) { w->show(); };
         Form_Load(f);
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(w.get()));
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(w.get(), kGeduld));
         // The size follows the display once the layout took it in: wait until it rests.
         QSize vorher;
-        EXPECT_TRUE(QTest::qWaitFor([&] { return std::exchange(vorher, w->size()) == w->size(); }));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return std::exchange(vorher, w->size()) == w->size(); }, kGeduld));
     }
     template <class W = QWidget> W* teil(const char* name) const { return w->findChild<W*>(QLatin1String(name)); }
 };
@@ -81,12 +84,12 @@ TEST(Fenster, PasstSichNachMaximumWiederSeinemInhaltAn) {
     for (const QSize mehr : {QSize(0, 0), QSize(10, 40)}) {
         const QSize vorher = o.w->size() + mehr;
         o.w->resize(vorher);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return o.w->size() == vorher; }));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return o.w->size() == vorher; }, kGeduld));
         o.f.Maximum.klick();
-        EXPECT_TRUE(QTest::qWaitFor([&] { return o.w->height() > vorher.height(); }));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return o.w->height() > vorher.height(); }, kGeduld));
         EXPECT_LE(o.w->frameGeometry().height(), schirm);
         o.f.Modulgröße.klick();
-        EXPECT_TRUE(QTest::qWaitFor([&] { return o.w->size() == vorher; })) << o.w->height();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return o.w->size() == vorher; }, kGeduld)) << o.w->height();
     }
 }
 
@@ -134,7 +137,7 @@ TEST(Fenster, BeschriftungenZeigenHöchstensImBildtaktDenLetztenWert) {
         for (int i = 0; i < 100; ++i) fall.modell.setzeText(QStringLiteral("Bild %1").arg(i));
         EXPECT_EQ(fall.gezeigt(), QStringLiteral("Bild 0"));
         // The last value follows within a repaint interval; a loaded machine may take longer.
-        EXPECT_TRUE(QTest::qWaitFor([&] { return fall.gezeigt() == QStringLiteral("Bild 99"); })) << fall.gezeigt().toStdString();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return fall.gezeigt() == QStringLiteral("Bild 99"); }, kGeduld)) << fall.gezeigt().toStdString();
         EXPECT_LE(titel.anzahl, 2);
     }
 }
@@ -154,7 +157,7 @@ TEST(Fenster, LedPanelZeigtRundeLedsInDenGelatchtenFarben) {
     EXPECT_TRUE(QTest::qWaitFor([&] {
         bild = panel->grab().toImage();
         return std::all_of(std::begin(farben), std::end(farben), [&](QRgb c) { return fleck(bild, c).anzahl > 0; });
-    }));
+    }, kGeduld));
 
     int links = -1, mitteY = -1;
     for (const QRgb farbe : farben) {
@@ -193,7 +196,7 @@ TEST(Fenster, VorschauGitterFolgtDerVergrößerung) {
         ASSERT_TRUE(QTest::qWaitFor([&] {
             b = pic->grab().toImage();
             return pic->faktor() == faktor && (b.pixel(faktor / 2, faktor / 2) & 0xffffff) == (blau & 0xffffff);
-        })) << pic->faktor();
+        }, kGeduld)) << pic->faktor();
         for (int x = 0; x < 10 * faktor; ++x)
             EXPECT_EQ(b.pixel(x, faktor / 2) & 0xffffff, (x % faktor == 0 ? gitter : blau) & 0xffffff) << x;
         for (int y = 0; y < pic->height(); ++y)
@@ -227,6 +230,6 @@ TEST(Fenster, LedPanelAufDemSchirmGleichtNachVielenTeilbildernDemGanzenBild) {
         schirm = o.w->screen()->grabWindow(o.w->winId()).toImage().copy(wo).convertToFormat(QImage::Format_RGB32);
         ganz = panel->grab().toImage().convertToFormat(QImage::Format_RGB32);
         return schirm == ganz;
-    }));
+    }, kGeduld));
     EXPECT_EQ(schirm, ganz);
 }
