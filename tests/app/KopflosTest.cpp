@@ -1,5 +1,6 @@
 // The headless player as the service manager and a user run it: the built program in a
-// folder of its own, real signals, a real notify socket, a device that takes no bytes.
+// folder of its own, real signals, a real notify socket, a device that takes no bytes,
+// FIFOs where files should be, and a full disk.
 #include "AufnahmePort.h"
 #include "Fenster.h"
 #include "Programm.h"
@@ -12,6 +13,7 @@
 #include <QTemporaryDir>
 #include <cstring>
 #include <gtest/gtest.h>
+#include "SichereDatei.h"
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -59,10 +61,7 @@ void prüfeSauberBeendet(const SpielOrdner& o, const QByteArray& aufnahme) {
     EXPECT_EQ(frames % kFrame, 0) << "the record ends mid-frame";
     for (qsizetype ende = kFrame; ende <= frames; ende += kFrame)
         ASSERT_EQ(aufnahme.mid(ende - 2, 2), QByteArray("\x80\x00", 2)) << "frame ending at " << ende;
-    QByteArray dunkel;
-    for (int i = 0; i < 1764; ++i) dunkel.append("\x00\x01", 2);
-    dunkel.append("\x80\x00", 2);
-    EXPECT_EQ(aufnahme.right(kDunkel), dunkel);
+    EXPECT_EQ(aufnahme.right(kDunkel), dunkelBytes());
     EXPECT_EQ(lies(o.pfad("Letzte Lauf-Liste")), QByteArray("Probe\r\n"));
     EXPECT_FALSE(o.laufListeGespeichert());
 }
@@ -195,19 +194,13 @@ TEST(Kopflos, SchriftenWieImFenster) {
         SpielOrdner o(schrift);
         const QString vorher = QDir::currentPath();
         QDir::setCurrent(o.ordner.path());
-        AufnahmePort port;
-        SkriptDialoge dialoge;
-        Fenster f;
-        f.port = &port;
-        f.dialoge = &dialoge;
-        Verdrahten(f);
-        Form_Load(f);
-        TimerAn_Click(f);
-        for (int t = 0; t < kTicks && f.T.an(); ++t) f.T.ablaufen();
-        f.T.setzeAn(false);
-        Form_Unload(f);
+        FrischGestartet g;
+        TimerAn_Click(g.f);
+        for (int t = 0; t < kTicks && g.f.T.an(); ++t) g.f.T.ablaufen();
+        g.f.T.setzeAn(false);
+        g.beenden();
         QDir::setCurrent(vorher);
-        const auto w = port.werte();
+        const auto w = g.port.werte();
         return QByteArray(reinterpret_cast<const char*>(w.data()), qsizetype(w.size()));
     };
     const QByteArray eingebaut = modell("Small Fonts");
@@ -226,5 +219,66 @@ TEST(Kopflos, SchriftenWieImFenster) {
             ASSERT_TRUE(exitStatus(s, 0)) << beschreibe(s) << p.fehlerAusgabe().data();
             EXPECT_TRUE(lies(aufnahme) == fenster) << "the headless frames differ from the window's";
         }
+    }
+}
+
+// Folders where a FIFO stands in for a file the player reads: start-up goes on, SIGTERM
+// ends it, the modules are blanked and the FIFO stays a FIFO (nothing saved over it).
+TEST(Kopflos, FifoStattDateiHältNichtAufUndSigtermBeendet) {
+    const char* const letzte = "Letzte Lauf-Liste";
+    // (FIFO, files: name and content; "Letzte Lauf-Liste" names L, which plays P)
+    const std::vector<std::pair<const char*, std::vector<std::pair<const char*, QByteArray>>>> fälle{
+        {"P.LSL", {{letzte, "L\r\n"}, {"L.LAL", "P\r\n"}}},
+        {"L.LAL", {{letzte, "L\r\n"}}},
+        {letzte, {}},
+        {"LED-Modul-Anordnung.txt", {{letzte, "L\r\n"}, {"L.LAL", "P\r\n"}, {"P.LSL", "Text=Hallo\r\nTemp=20\r\n"}}},
+        {"rohr.bmp", {{letzte, "L\r\n"}, {"L.LAL", "P\r\n"}, {"P.LSL", "AuWa=1\r\nAniB=rohr.bmp/\r\nTemp=20\r\n"}}},
+        {"rohr.txt", {{letzte, "L\r\n"}, {"L.LAL", "P\r\n"}, {"P.LSL", "TeDa=rohr.txt\r\nTemp=20\r\n"}}},
+    };
+    for (const auto& [fifo, dateien] : fälle) {
+        SCOPED_TRACE(fifo);
+        QTemporaryDir o, aus;
+        for (const auto& [name, inhalt] : dateien) schreib(o.filePath(name), inhalt);
+        ASSERT_EQ(::mkfifo(QFile::encodeName(o.filePath(fifo)).constData(), 0644), 0);
+        const QString aufnahme = aus.filePath("draht.bin");
+        Prozess p(kProgramm, {"--headless", "--quiet", "--folder", o.path(), "--port", "record:" + aufnahme},
+                  aus.filePath("lauf"));
+        EXPECT_TRUE(warteBis([&] { return QFileInfo(aufnahme).size() >= kFrame; }, 20s)) << "start-up hangs";
+        p.signal(SIGTERM);
+        const auto s = p.warten(20s);
+        ASSERT_TRUE(exitStatus(s, 0)) << beschreibe(s) << p.fehlerAusgabe().data();
+        EXPECT_TRUE(lies(aufnahme).endsWith(dunkelBytes()));
+        struct stat st {};
+        ::lstat(QFile::encodeName(o.filePath(fifo)).constData(), &st);
+        EXPECT_TRUE(S_ISFIFO(st.st_mode));
+    }
+}
+
+// A full disk at shut-down: the run list and the remembered name stay byte for byte, and
+// the player says on standard error which file it could not save and why (the run list,
+// unchanged, is not written at all).
+TEST(Kopflos, VolleFestplatteBeimHerunterfahren) {
+    QTemporaryDir o;
+    KleinesTmpfs voll(o.filePath("voll"));
+    if (!voll.bereit) GTEST_SKIP() << "mounting a small tmpfs needs root";
+    QByteArray liste;
+    for (int i = 0; liste.size() < 15000; ++i) liste += "Darstellung " + QByteArray::number(i) + "\r\n";
+    for (const QByteArray& inhalt : {QByteArray("Abend\r\nMorgen\r\n"), liste}) {
+        SCOPED_TRACE(inhalt.size());
+        for (const QString& n : QDir(voll.pfad).entryList(QDir::Files)) QFile::remove(voll.pfad + '/' + n);
+        schreib(voll.pfad + "/L.LAL", inhalt);
+        schreib(voll.pfad + "/Letzte Lauf-Liste", "L\r\n");
+        voll.füllen();
+        const QString aufnahme = o.filePath("draht.bin");
+        QFile::remove(aufnahme);
+        Prozess p(kProgramm, {"--headless", "--folder", voll.pfad, "--port", "record:" + aufnahme, "--ticks", "3", "--fast"},
+                  o.filePath("lauf"));
+        ASSERT_TRUE(p.warten(20s)) << "still running";
+        const QByteArray fehler = p.fehlerAusgabe();
+        EXPECT_EQ(leseDatei(voll.pfad + "/L.LAL", 1 << 20), inhalt);
+        EXPECT_EQ(leseDatei(voll.pfad + "/Letzte Lauf-Liste", 1 << 20), QByteArray("L\r\n"));
+        EXPECT_TRUE(fehler.contains("could not save \"Letzte Lauf-Liste\": No space left on device")) << fehler.data();
+        EXPECT_FALSE(fehler.contains("L.LAL")) << "unchanged, the run list is not written at all";
+        EXPECT_TRUE(lies(aufnahme).endsWith(dunkelBytes())) << "blanked all the same";
     }
 }

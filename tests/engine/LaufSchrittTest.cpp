@@ -43,44 +43,22 @@ struct Ablaufprobe {
 TEST(LaufSchritt, ZählModusZeitleiste) {
     Ablaufprobe p;
     p.f.DurchläufeTxt.setzeText(QStringLiteral("2"));
-    using T = std::pair<bool, int>;
-    // Pass 1: three frames at V; the third ends the pass and is counted.
-    EXPECT_EQ(p.tick(), T(true, 10));
-    EXPECT_EQ(p.tick(), T(true, 10));
-    EXPECT_EQ(p.tick(), T(true, 10));
-    EXPECT_EQ(p.f.OftLabel.text(), u"1");
-    EXPECT_EQ(p.f.DurchlaufStatus, kPassEnde);
-    // The tick after the last frame only switches to the wait.
-    EXPECT_EQ(p.tick(), T(false, 50));
-    // W later the next pass starts with a frame at once.
-    EXPECT_EQ(p.tick(), T(true, 10));
-    EXPECT_EQ(p.tick(), T(true, 10));
-    EXPECT_EQ(p.tick(), T(true, 10)); // pass 2 ends: count reached
-    EXPECT_EQ(p.f.OftLabel.text(), u"2");
-    EXPECT_EQ(p.f.DurchlaufStatus, kAnzahlErreicht);
-    EXPECT_EQ(p.f.DurchlaufNummer, 0);
-    EXPECT_EQ(p.tick(), T(false, 50)); // final wait
-    EXPECT_EQ(p.f.DurchlaufStatus, kFertig);
-    // Without Start the presentation restarts at once, stepping in the same tick.
-    EXPECT_EQ(p.tick(), T(true, 10));
+    // (frame sent, interval, pass state and count shown, -1 and "" where not checked) after
+    // each tick: three frames at V, the third ends the pass and is counted; the tick after
+    // it only switches to the wait W; then the next pass starts with a frame at once.
+    // After the final wait, without Start, the presentation restarts in the same tick.
+    using T = std::tuple<bool, int, int, QString>;
+    const T folge[] = {{true, 10, -1, ""},        {true, 10, -1, ""},       {true, 10, kPassEnde, "1"},
+                       {false, 50, -1, ""},       {true, 10, -1, ""},       {true, 10, -1, ""},
+                       {true, 10, kAnzahlErreicht, "2"}, {false, 50, kFertig, ""}, {true, 10, -1, ""}};
+    for (std::size_t i = 0; i < std::size(folge); ++i) {
+        const auto [gesendet, intervall] = p.tick();
+        const int status = std::get<2>(folge[i]) < 0 ? -1 : p.f.DurchlaufStatus;
+        const QString zahl = std::get<3>(folge[i]).isEmpty() ? QString() : p.f.OftLabel.text();
+        EXPECT_EQ(T(gesendet, intervall, status, zahl), folge[i]) << "tick " << i;
+    }
     EXPECT_EQ(p.weiter, 0);
     EXPECT_EQ(p.schritte, 7);
-}
-
-TEST(LaufSchritt, MitStartWirdÜbergebenOhneFrame) {
-    Ablaufprobe p;
-    p.f.Start.setzeWert(1);
-    p.f.DurchläufeTxt.setzeText(QStringLiteral("1"));
-    p.tick();
-    p.tick();
-    p.tick(); // pass ends, count 1 reached
-    EXPECT_EQ(p.f.DurchlaufStatus, kAnzahlErreicht);
-    EXPECT_EQ(p.tick().first, false);
-    const auto [gesendet, intervall] = p.tick();
-    EXPECT_FALSE(gesendet);
-    EXPECT_EQ(p.weiter, 1);
-    EXPECT_EQ(p.f.DurchlaufStatus, kSchreiten);
-    EXPECT_EQ(intervall, 50); // only the loader or the next wait set the step interval again
 }
 
 TEST(LaufSchritt, StatusDreiVomSchrittEndetOhneWarten) {
@@ -97,43 +75,35 @@ TEST(LaufSchritt, StatusDreiVomSchrittEndetOhneWarten) {
 }
 
 TEST(LaufSchritt, EndzeitUndEnddatum) {
-    {
-        Ablaufprobe p; // end time not reached: not counted, the pass repeats after the wait
-        p.f.BisUhr.setzeWert(1);
-        p.f.BisUhrText.setzeText(QStringLiteral("13:00"));
-        p.f.DurchläufeTxt.setzeText(QStringLiteral("1"));
-        for (int i = 0; i < 3; ++i) p.tick();
-        EXPECT_EQ(p.f.DurchlaufStatus, kPassEnde);
-        EXPECT_EQ(p.f.OftLabel.text(), u"1"); // the design caption, untouched
+    // The clock says 24.03.2011 12:30. Not reached: the pass repeats after the wait;
+    // reached: finished at the end of the pass, whose last frame is not sent. "9:30"
+    // compares greater than every HH:MM; the date 01.01.07 is the key 070101.
+    const struct {
+        KontrollFeld Fenster::*box;
+        const char* text;
+        std::vector<bool> frames;
+        int status;
+    } fälle[] = {{&Fenster::BisUhr, "13:00", {true, true, true}, kPassEnde},
+                 {&Fenster::BisUhr, "12:30", {true, true, false}, kFertig},
+                 {&Fenster::BisUhr, "9:30", {true, true, true}, kPassEnde},
+                 {&Fenster::BisDatum, nullptr, {true, true, false}, kFertig}};
+    for (const auto& fall : fälle) {
+        Ablaufprobe p;
+        (p.f.*fall.box).setzeWert(1);
+        p.f.DurchläufeTxt.setzeText(QStringLiteral("1")); // the count does not end it
+        if (fall.text) p.f.BisUhrText.setzeText(QString::fromLatin1(fall.text));
+        std::vector<bool> frames;
+        for (int i = 0; i < 3; ++i) frames.push_back(p.tick().first);
+        EXPECT_EQ(frames, fall.frames) << (fall.text ? fall.text : "date");
+        EXPECT_EQ(p.f.DurchlaufStatus, fall.status) << (fall.text ? fall.text : "date");
+        if (fall.status == kPassEnde) EXPECT_EQ(p.f.OftLabel.text(), u"1"); // not counted
     }
-    {
-        Ablaufprobe p; // reached: finished at the end of the pass, that frame is not sent
-        p.f.BisUhr.setzeWert(1);
-        p.f.BisUhrText.setzeText(QStringLiteral("12:30"));
-        EXPECT_TRUE(p.tick().first);
-        EXPECT_TRUE(p.tick().first);
-        EXPECT_FALSE(p.tick().first);
-        EXPECT_EQ(p.f.DurchlaufStatus, kFertig);
-    }
-    {
-        Ablaufprobe p; // "9:30" compares greater than every HH:MM: never reached
-        p.f.BisUhr.setzeWert(1);
-        p.f.BisUhrText.setzeText(QStringLiteral("9:30"));
-        for (int i = 0; i < 3; ++i) p.tick();
-        EXPECT_EQ(p.f.DurchlaufStatus, kPassEnde);
-    }
-    {
-        Ablaufprobe p; // the date key: 01.01.07 -> 070101, today 110324: reached
-        p.f.BisDatum.setzeWert(1);
-        for (int i = 0; i < 3; ++i) p.tick();
-        EXPECT_EQ(p.f.DurchlaufStatus, kFertig);
-        EXPECT_EQ(DatumsSchlüssel(QStringLiteral("01.01.07")), u"070101");
-        EXPECT_EQ(DatumsSchlüssel(QStringLiteral("24.03.2011")), u"110324");
-        p.f.BisDatumText.setzeText(QStringLiteral("25.03.11"));
-        EXPECT_FALSE(EnddatumErreicht(p.f));
-        p.f.BisDatumText.setzeText(QStringLiteral("24.03.11"));
-        EXPECT_TRUE(EnddatumErreicht(p.f));
-    }
+    EXPECT_EQ(DatumsSchlüssel(QStringLiteral("24.03.2011")), u"110324");
+    Ablaufprobe p;
+    p.f.BisDatumText.setzeText(QStringLiteral("25.03.11"));
+    EXPECT_FALSE(EnddatumErreicht(p.f));
+    p.f.BisDatumText.setzeText(QStringLiteral("24.03.11"));
+    EXPECT_TRUE(EnddatumErreicht(p.f));
 }
 
 TEST(LaufSchritt, EffektModiSetzenLaufpositionZurückUndZählenFrames) {

@@ -91,24 +91,6 @@ TEST(Aufnahme, DateiErhältJedesByte) {
     EXPECT_THROW(DateiAufnahmePort{fifo}, PortFehler);
 }
 
-// A record file on a device that takes no bytes (a node like /dev/full, made in the test's
-// folder): the first failed write is reported once, naming the file and the reason.
-TEST(Aufnahme, GerätOhnePlatzWirdEinmalGemeldet) {
-    if (::geteuid() != 0) GTEST_SKIP() << "needs root to make a character device node (mknod c 1 7)";
-    QTemporaryDir d;
-    const std::string pfad = d.filePath("voll").toStdString();
-    ASSERT_EQ(::mknod(pfad.c_str(), S_IFCHR | 0666, makedev(1, 7)), 0) << std::strerror(errno);
-    DateiAufnahmePort port(pfad);
-    int meldungen = 0;
-    port.beiStörung = [&](const std::string&) { ++meldungen; };
-    const std::uint8_t frame[] = {0, 2, 3, 1, 128, 0};
-    port.ausgebenFolge(888, frame, 6);
-    port.ausgebenFolge(888, frame, 6);
-    for (std::uint8_t b : frame) port.ausgeben(888, b);
-    EXPECT_EQ(meldungen, 1);
-    EXPECT_EQ(port.störung(), "record:" + pfad + ": write failed: No space left on device");
-}
-
 // An unplugged adapter: PPWDATA fails; reported once with the device and the reason,
 // and every later byte is still offered to the device.
 TEST(Ppdev, SchreibfehlerWirdEinmalGemeldet) {

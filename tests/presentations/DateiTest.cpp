@@ -1,5 +1,4 @@
-// Presentation and run-list files without a window: line splitting, finding, reading and
-// deleting.
+// Presentation and run-list files without a window: finding, reading and deleting.
 #include "DateiZugriff.h"
 #include "Umgebung.h"
 #include <fcntl.h>
@@ -8,19 +7,6 @@
 
 using namespace glanzzug;
 using namespace glanzzug::test;
-
-TEST(DateiZugriff, ZeilenBeiJedemZeilenende) {
-    const std::pair<QByteArray, QStringList> fälle[] = {{"A\r\nB\r\n", {"A", "B"}},
-                                                        {"A\nB\n", {"A", "B"}},
-                                                        {"A\rB", {"A", "B"}},
-                                                        {"A\n\rB", {"A", "", "B"}},
-                                                        {"A\r\n\r\nB", {"A", "", "B"}},
-                                                        {"\r\n", {""}},
-                                                        {"", {}},
-                                                        {"Gr\xFC\xDF \x80", {"Grüß €"}}};
-    for (const auto& [bytes, zeilen] : fälle) EXPECT_EQ(zeilenAus(bytes, 100), zeilen) << bytes.toStdString();
-    EXPECT_EQ(zeilenAus("A\nB\nC\n", 2), (QStringList{"A", "B"}));
-}
 
 TEST(DateiZugriff, FindenLesenUndLöschenNurImOrdner) {
     TestOrdner o;

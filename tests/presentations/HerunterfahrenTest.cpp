@@ -1,5 +1,5 @@
-// Shut-down on hostile and full folders: no file the program did not read whole is cut,
-// no link's target that is not a regular file is replaced, a full disk destroys nothing.
+// Shut-down on hostile folders: no file the program did not read whole is cut, no link's
+// target that is not a regular file is replaced (the full disk: tests/app).
 // Each case runs the program's own start-up and shut-down on a real folder.
 #include "Anordnung.h"
 #include "DateiZugriff.h"
@@ -9,7 +9,6 @@
 #include <QCryptographicHash>
 #include <cerrno>
 #include <pwd.h>
-#include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>

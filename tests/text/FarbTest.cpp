@@ -1,14 +1,9 @@
-// Colour codes in the text, the four palettes and what a pick changes.
+// Colour codes in the text, and what a pick in the four palettes changes.
 #include "Farbwahl.h"
 #include "TextAufbau.h"
-#include <map>
 
 using namespace glanzzug;
 using namespace glanzzug::test;
-
-namespace {
-constexpr Farbe kMagenta = RGB(255, 0, 255), kCyan = RGB(0, 255, 255);
-} // namespace
 
 TEST(Farbcodes, SchaltenDieFarbeFürDenRestUm) {
     const struct {
@@ -42,24 +37,6 @@ TEST(Farbcodes, SchaltenDieFarbeFürDenRestUm) {
             }
             EXPECT_EQ(t.f.Pic.vordergrund(), t.f.TextFarbe);
         }
-}
-
-TEST(Paletten, FelderLiegenWoSieHingehören) {
-    // Each letter is a block of four pixel rows: R G B Y W M C, and . for black.
-    const char* text[] = {"RRRRGGGGBBBBYYYY", "......WWWW......", "......MMMM......", "......CCCC......"};
-    const char* hintergrund[] = {"................", "YYYYY......RRRRR", "MMMMM......BBBBB",
-                                 "CCCCCWWWWWWGGGGG"};
-    const std::map<char, Farbe> farbe{{'R', kRot},  {'G', kGrün},    {'B', kBlau}, {'Y', kGelb},
-                                      {'W', kWeiß}, {'M', kMagenta}, {'C', kCyan}, {'.', kSchwarz}};
-    TestFenster t;
-    const auto prüfe = [&](const Bildfeld& b, const char* const* blöcke) {
-        ASSERT_EQ(b.bild().size(), QSize(16, 16));
-        for (int y = 0; y < 16; ++y)
-            for (int x = 0; x < 16; ++x)
-                EXPECT_EQ(b.punkt(x, y), farbe.at(blöcke[y / 4][x])) << x << "," << y;
-    };
-    for (const Bildfeld* b : {&t.f.TeFaPic, &t.f.WeTeFaPic}) prüfe(*b, text);
-    for (const Bildfeld* b : {&t.f.HiFaPic, &t.f.WeHiFaPic}) prüfe(*b, hintergrund);
 }
 
 TEST(Paletten, KlickWähltDieFarbeUnterDemZeiger) {

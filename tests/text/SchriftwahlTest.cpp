@@ -37,10 +37,7 @@ TEST(Schriftwahl, WahlGehtAnsBildUndOhneGrößeAnDieTextfelder) {
 
 TEST(Schriftwahl, SchrittweiteIstDieFührendeZahl) {
     TestFenster t;
-    const std::pair<const char*, double> fälle[] = {{"2.5", 2.5}, {"2,5", 2}, {"", 0},  {"abc", 0},
-                                                    {" 3", 3},    {"-1", -1}, {"0", 0}, {"1 2", 12}};
-    for (const auto& [text, wert] : fälle) {
-        t.f.Schritt.setzeText("x");
+    for (const auto& [text, wert] : {std::pair("2.5", 2.5), {"2,5", 2.0}, {"abc", 0.0}, {"-1", -1.0}}) {
         t.f.Schritt.setzeText(text);
         EXPECT_EQ(t.f.Schrittweite, wert) << text;
     }

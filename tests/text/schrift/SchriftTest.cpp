@@ -4,7 +4,6 @@
 #include "Schriftsatz.h"
 #include "SystemSchriftsatz.h"
 
-#include <QGuiApplication>
 #include <QPainter>
 #include <gtest/gtest.h>
 
@@ -207,11 +206,4 @@ TEST(SystemSchrift, OhneKantenglättungWieQtSelbstAuchLangUndBeiAndererAuflösun
         EXPECT_EQ(tinteIn(bild).farben, (std::set<QRgb>{kGrund, kTinte})) << "anti-aliased pixels";
         EXPECT_EQ(bild, erwartet) << alsText(bild) << alsText(erwartet);
     }
-}
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
 }

@@ -5,6 +5,7 @@
 // instead of hanging it (the child is then killed).
 #include <QByteArray>
 #include <QString>
+#include <QDir>
 #include <QStringList>
 #include <chrono>
 #include <csignal>
@@ -41,5 +42,19 @@ private:
 
 // Waits up to `grenze` until `bedingung()` holds, polling every 10 ms.
 bool warteBis(const std::function<bool()>& bedingung, std::chrono::milliseconds grenze);
+
+// A small tmpfs (64 KiB) mounted on a new folder `pfad` while the object lives, and
+// unmounted at the end; `bereit` is false when mounting is not possible here (not root).
+struct KleinesTmpfs {
+    QString pfad;
+    bool bereit = false;
+    explicit KleinesTmpfs(const QString& pfad);
+    ~KleinesTmpfs();
+    // Fills what is left on it, block by block and then byte by byte, until it says no.
+    void füllen() const;
+};
+
+// What the shut-down sends the port: 1764 clock pulses (0, 1), then the latch 128, 0.
+QByteArray dunkelBytes();
 
 } // namespace glanzzug::test

@@ -2,6 +2,7 @@
 #include <QFile>
 #include <fcntl.h>
 #include <pthread.h>
+#include <sys/mount.h>
 #include <string>
 #include <sys/wait.h>
 #include <thread>
@@ -89,6 +90,29 @@ bool warteBis(const std::function<bool()>& bedingung, std::chrono::milliseconds 
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
     return true;
+}
+
+KleinesTmpfs::KleinesTmpfs(const QString& p) : pfad(p) {
+    QDir().mkpath(pfad);
+    bereit = ::geteuid() == 0 && ::mount("tmpfs", QFile::encodeName(pfad).constData(), "tmpfs", 0, "size=64k") == 0;
+}
+
+KleinesTmpfs::~KleinesTmpfs() {
+    if (bereit) ::umount2(QFile::encodeName(pfad).constData(), MNT_DETACH);
+}
+
+void KleinesTmpfs::füllen() const {
+    QFile füller(pfad + QStringLiteral("/rest"));
+    if (!füller.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return;
+    const QByteArray block(4096, 'f');
+    while (füller.write(block) == block.size()) {}
+    while (füller.write(block.left(1)) == 1) {}
+}
+
+QByteArray dunkelBytes() {
+    QByteArray b;
+    for (int i = 0; i < 1764; ++i) b.append("\x00\x01", 2);
+    return b.append("\x80\x00", 2);
 }
 
 } // namespace glanzzug::test
