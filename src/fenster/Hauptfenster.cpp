@@ -53,8 +53,9 @@ Hauptfenster::Hauptfenster(Fenster& f, const PortWahl& port) : f_(f) {
     auto* links = new QVBoxLayout;
     auto* oben = new QHBoxLayout;
     oben->addWidget(baueAblauf(f, gruppen));
+    // Beside the playing controls: the random shapes and the buttons that open other parts
+    // (room for a few more below).
     auto* knöpfe = new QVBoxLayout;
-    knöpfe->setObjectName(QStringLiteral("Knöpfe"));
     knöpfe->addWidget(baueFormen(f, gruppen));
     auto* öffnen = new QPushButton(gruppen);
     binde(öffnen, f.MatrixÖffnen);
