@@ -17,7 +17,12 @@ class SimulierterPort;
 struct PortWahl {
     std::unique_ptr<Port> port;
     SimulierterPort* simulation = nullptr; // set for sim: the panel shows it
-    QString beschreibung;                  // e.g. "ppdev /dev/parport0", for the status bar
+    QString beschreibung;                  // e.g. "ppdev /dev/parport0": journal and remote status
+    QString anzeige;                       // the same in German for the window, e.g. "simuliert"
+
+    // The status line's text for the port in use ("Anschluss: simuliert"), or for its first
+    // write failure, in German, when there was one.
+    QString statusText() const;
 };
 PortWahl portWählen(const QString& angabe);
 

@@ -43,7 +43,7 @@ void DateiAufnahmePort::leeren() {
         if (n < 0 && errno == EINTR) continue;
         // n == 0 cannot happen for a non-empty write to a file; treat it like a full device.
         const int e = n < 0 ? errno : ENOSPC;
-        störungMelden("record:" + pfad_ + ": write failed: " + std::strerror(e));
+        störungMelden("record:" + pfad_ + ": write failed: " + std::strerror(e), e);
         break;
     }
     puffer_.clear();

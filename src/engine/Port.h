@@ -25,23 +25,28 @@ public:
         for (std::size_t i = 0; i < anzahl; ++i) ausgeben(adresse, werte[i]);
     }
 
-    // The first write failure, naming the device and the reason; empty while every write
-    // went through.
+    // The first write failure, naming the device and the reason (English, for the journal);
+    // empty while every write went through.
     const std::string& störung() const { return störung_; }
+    // The system's error number of that failure (errno), 0 when none or unknown; the window
+    // words the failure in German from it.
+    int störungNummer() const { return störungNummer_; }
     // Called once, on the event thread, with the text of the first write failure.
     std::function<void(const std::string&)> beiStörung;
 
 protected:
     // Backends call this for every failed write; only the first is kept and reported.
-    void störungMelden(std::string text) {
+    void störungMelden(std::string text, int fehlerNummer = 0) {
         if (!störung_.empty()) return;
         störung_ = std::move(text);
+        störungNummer_ = fehlerNummer;
         if (störung_.empty()) störung_ = "port write failed";
         if (beiStörung) beiStörung(störung_);
     }
 
 private:
     std::string störung_;
+    int störungNummer_ = 0;
 };
 
 // A port that cannot be used: the message names the device, the reason and the remedy.

@@ -73,7 +73,7 @@ void PpdevPort::ausgeben(std::uint16_t, std::uint8_t wert) {
     unsigned char b = wert;
     if (system_->ioctl(fd_, PPWDATA, &b) < 0) {
         const int e = errno;
-        störungMelden("ppdev " + gerät_ + ": write failed: " + std::strerror(e));
+        störungMelden("ppdev " + gerät_ + ": write failed: " + std::strerror(e), e);
     }
 }
 

@@ -1,10 +1,10 @@
 #include "BildAnsicht.h"
 #include "Bildfeld.h"
+#include "Bildtakt.h"
 #include <QMouseEvent>
 #include <algorithm>
 #include <QPainter>
 #include <QPointer>
-#include <QTimer>
 
 namespace glanzzug {
 
@@ -22,10 +22,7 @@ BildAnsicht::BildAnsicht(Bildfeld& bild, int faktor, bool gitter, QWidget* paren
         p->updateGeometry();
         p->update();
     });
-    auto* takt = new QTimer(this);
-    takt->setTimerType(Qt::CoarseTimer);
-    connect(takt, &QTimer::timeout, this, [this] { nachsehen(); });
-    takt->start(16);
+    Bildtakt::anmelden(this, [this] { nachsehen(); });
 }
 
 void BildAnsicht::setzeFaktor(int faktor) {

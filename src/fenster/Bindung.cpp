@@ -1,5 +1,6 @@
 #include "Bindung.h"
 #include "Beschriftung.h"
+#include "Bildtakt.h"
 #include "DateiListe.h"
 #include "Knopf.h"
 #include "KombiFeld.h"
@@ -22,7 +23,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStatusBar>
-#include <QTimer>
 
 namespace glanzzug {
 
@@ -36,36 +36,33 @@ template <class W, class F> void beiAnzeige(Element& m, W* w, F f) {
     f(w);
 }
 
-// Shows a model's changes on a widget at most once per repaint interval, and always the
-// latest: a change after a quiet interval shows at once, further changes within the interval
-// are gathered and shown when it ends. For elements the program may change on every step
-// (1 ms), whose every change would otherwise go to the window system.
+// Shows a model's changes on a widget at most once per beat of the repaint clock, and always
+// the latest: the first change within a beat shows at once, further ones are gathered and
+// shown at the next beat. For elements the program may change on every step (1 ms), whose
+// every change would otherwise go to the window system.
 class AmBildtakt : public QObject {
 public:
-    static constexpr int kIntervallMs = 16;
     AmBildtakt(QObject* eltern, std::function<void()> zeigen) : QObject(eltern), zeigen_(std::move(zeigen)) {
-        takt_.setSingleShot(true);
-        takt_.setInterval(kIntervallMs);
-        connect(&takt_, &QTimer::timeout, this, [this] {
+        Bildtakt::anmelden(this, [this] {
+            gezeigt_ = offen_;
             if (!offen_) return;
             offen_ = false;
             zeigen_();
-            takt_.start();
         });
     }
     void geändert() {
-        if (takt_.isActive()) {
+        if (gezeigt_) {
             offen_ = true;
             return;
         }
         zeigen_();
-        takt_.start();
+        gezeigt_ = true;
     }
 
 private:
     std::function<void()> zeigen_;
-    QTimer takt_;
-    bool offen_ = false;
+    bool gezeigt_ = false; // shown within the current beat
+    bool offen_ = false;   // a change waits for the next beat
 };
 
 // Like beiAnzeige, but at most once per repaint interval (AmBildtakt).

@@ -1,6 +1,7 @@
 #include "EditorFlaeche.h"
 #include "BildAnsicht.h"
 #include "Fenster.h"
+#include <QPainter>
 #include <QPointer>
 #include <QResizeEvent>
 #include <algorithm>
@@ -8,24 +9,57 @@
 namespace glanzzug {
 
 namespace {
-// The editor area's design size with its border, in screen pixels.
-constexpr int kEntwurfsSeite = 481;
+// The largest display, 120 x 120 LEDs, in editor pixels (4 per LED, less the last gap).
+constexpr int kGrößterBereich = 4 * 120 - 1;
+
+// The area beyond the display: one dot per possible LED at (1 + 4i, 1 + 4j), like the
+// editor's picture of the display, on a lighter grey.
+class Umgebung : public QWidget {
+public:
+    Umgebung(const Bildfeld& matrix, QWidget* eltern) : QWidget(eltern), matrix_(matrix) {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+    int faktor = 1;
+
+protected:
+    void paintEvent(QPaintEvent* e) override {
+        if (kachelFaktor_ != faktor) {
+            kachelFaktor_ = faktor;
+            kachel_ = QPixmap(4 * faktor, 4 * faktor);
+            kachel_.fill(QColor(176, 176, 176));
+            QPainter k(&kachel_);
+            k.fillRect(faktor, faktor, faktor, faktor, QColor(70, 70, 70));
+        }
+        QPainter p(this);
+        // MatrixBild covers its own part; the rest tiles from the area's origin.
+        const QRect anzeige(0, 0, matrix_.breite() * faktor, matrix_.höhe() * faktor);
+        for (const QRect& r : QRegion(e->rect()) - anzeige) p.drawTiledPixmap(r, kachel_, r.topLeft());
+    }
+
+private:
+    const Bildfeld& matrix_;
+    QPixmap kachel_;
+    int kachelFaktor_ = 0;
+};
 } // namespace
 
 EditorFläche::EditorFläche(Fenster& f, QWidget* eltern) : QFrame(eltern), f_(f) {
     setObjectName(QStringLiteral("MatrixBildRand"));
     setFrameShape(QFrame::Box);
     setFrameShadow(QFrame::Plain);
-    matrix_ = new BildAnsicht(f.MatrixBild, 1, false, this);
+    bereich_ = new Umgebung(f.MatrixBild, this);
+    matrix_ = new BildAnsicht(f.MatrixBild, 1, false, bereich_);
     matrix_->setObjectName(QStringLiteral("MatrixBild"));
     for (int i = 0; i < 6; ++i) {
-        auto* icon = new BildAnsicht(f.Modul[std::size_t(i)], 1, false, matrix_);
+        auto* icon = new BildAnsicht(f.Modul[std::size_t(i)], 1, false, bereich_);
         icon->setObjectName(QStringLiteral("Modul%1").arg(i));
         icon->setCursor(Qt::SizeAllCursor);
         icons_[std::size_t(i)] = icon;
         QPointer<EditorFläche> p(this);
         f.Modul[std::size_t(i)].anzeige.verbinde([p, i] {
-            if (p) p->iconSetzen(i);
+            if (!p) return;
+            p->iconSetzen(i);
+            p->größeAnpassen(); // a module dragged far out widens the area
         });
     }
     QPointer<EditorFläche> p(this);
@@ -35,9 +69,19 @@ EditorFläche::EditorFläche(Fenster& f, QWidget* eltern) : QFrame(eltern), f_(f
     setzeFaktor(1);
 }
 
+QSize EditorFläche::bereich() const {
+    int b = std::max(kGrößterBereich, f_.MatrixBild.breite());
+    int h = std::max(kGrößterBereich, f_.MatrixBild.höhe());
+    for (const Bildfeld& m : f_.Modul)
+        if (m.sichtbar()) b = std::max(b, m.links() + m.breite()), h = std::max(h, m.oben() + m.höhe());
+    return {b, h};
+}
+
 void EditorFläche::setzeFaktor(int faktor) {
     faktor_ = std::max(1, faktor);
     setLineWidth(faktor_);
+    static_cast<Umgebung*>(bereich_)->faktor = faktor_;
+    bereich_->update();
     matrix_->setzeFaktor(faktor_);
     for (BildAnsicht* icon : icons_) icon->setzeFaktor(faktor_);
     größeAnpassen();
@@ -46,9 +90,14 @@ void EditorFläche::setzeFaktor(int faktor) {
 
 void EditorFläche::größeAnpassen() {
     const QSize innen(f_.MatrixBild.breite() * faktor_, f_.MatrixBild.höhe() * faktor_);
-    if (matrix_->size() != innen) matrix_->setFixedSize(innen);
-    matrix_->move(faktor_, faktor_);
-    const QSize außen = innen + QSize(2 * faktor_, 2 * faktor_);
+    if (matrix_->size() != innen) {
+        matrix_->setFixedSize(innen);
+        bereich_->update();
+    }
+    const QSize fläche = bereich() * faktor_;
+    if (bereich_->size() != fläche) bereich_->setFixedSize(fläche);
+    bereich_->move(faktor_, faktor_);
+    const QSize außen = fläche + QSize(2 * faktor_, 2 * faktor_);
     if (size() != außen) setFixedSize(außen);
 }
 
@@ -59,10 +108,10 @@ void EditorFläche::iconSetzen(int i) {
     if (icon->size() != größe) icon->setFixedSize(größe);
     const QPoint ort(m.links() * faktor_, m.oben() * faktor_);
     if (icon->pos() != ort) icon->move(ort);
-    if (icon->isVisibleTo(matrix_) != m.sichtbar()) icon->setVisible(m.sichtbar());
+    if (icon->isVisibleTo(bereich_) != m.sichtbar()) icon->setVisible(m.sichtbar());
 }
 
-EditorRaum::EditorRaum(Fenster& f, QWidget* eltern) : QScrollArea(eltern), f_(f) {
+EditorRaum::EditorRaum(Fenster& f, QWidget* eltern) : QScrollArea(eltern) {
     setObjectName(QStringLiteral("EditorRaum"));
     setFrameShape(QFrame::NoFrame);
     setWidgetResizable(false);
@@ -78,8 +127,8 @@ EditorRaum::EditorRaum(Fenster& f, QWidget* eltern) : QScrollArea(eltern), f_(f)
 
 void EditorRaum::faktorWählen(QSize raum) {
     raum_ = raum;
-    const int b = std::max(1, f_.MatrixBildAußenB), h = std::max(1, f_.MatrixBildAußenH);
-    const int faktor = std::clamp(std::min(raum.width() / b, raum.height() / h), 1, 6);
+    const QSize b = fläche_->bereich() + QSize(2, 2); // with the border
+    const int faktor = std::clamp(std::min(raum.width() / b.width(), raum.height() / b.height()), 1, 6);
     if (faktor != fläche_->faktor()) fläche_->setzeFaktor(faktor);
 }
 
@@ -89,7 +138,7 @@ QSize EditorRaum::sizeHint() const {
 
 QSize EditorRaum::minimumSizeHint() const {
     const int rand = 2 * frameWidth();
-    return QSize(kEntwurfsSeite + rand, kEntwurfsSeite + rand);
+    return QSize(kGrößterBereich + 2 + rand, kGrößterBereich + 2 + rand);
 }
 
 void EditorRaum::resizeEvent(QResizeEvent* e) {

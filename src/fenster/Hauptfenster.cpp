@@ -1,4 +1,5 @@
 #include "Hauptfenster.h"
+#include "Anleitung.h"
 #include "Bindung.h"
 #include "Fenster.h"
 #include "Panels.h"
@@ -11,59 +12,105 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QScrollArea>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
+#include <QVBoxLayout>
 #include <cstdio>
 
 namespace glanzzug {
 
+namespace {
+// The groups below the preview, scrolled where the screen is too small for them. Asks for
+// the room its content needs (a plain scroll area asks for at most 36 x 24 lines), so the
+// window opens showing everything wherever the screen allows.
+class Rollfläche : public QScrollArea {
+public:
+    explicit Rollfläche(QWidget* eltern) : QScrollArea(eltern) {
+        setObjectName(QStringLiteral("Gruppen"));
+        setFrameShape(QFrame::NoFrame);
+        setWidgetResizable(true);
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    }
+    QSize sizeHint() const override { return widget() ? widget()->sizeHint() : QScrollArea::sizeHint(); }
+};
+} // namespace
+
 Hauptfenster::Hauptfenster(Fenster& f, const PortWahl& port) : f_(f) {
     auto* mitte = new QWidget(this);
-    auto* raster = new QGridLayout(mitte);
-    raster->addWidget(baueAnzeige(f, port.simulation, mitte), 0, 0, 1, 3);
-    raster->addWidget(baueAblauf(f, mitte), 1, 0, 1, 2);
-    raster->addWidget(baueListen(f, mitte), 1, 2, 3, 1);
-    raster->addWidget(baueText(f, mitte), 2, 0);
-    raster->addWidget(baueFormen(f, mitte), 2, 1);
-    raster->addWidget(baueBilder(f, mitte), 3, 0, 1, 2);
-    auto* öffnen = new QPushButton(mitte);
+    auto* spalte = new QVBoxLayout(mitte);
+    spalte->addWidget(baueAnzeige(f, port.simulation, mitte));
+
+    // Below the preview, side by side to fit a laptop screen (1366 x 768): the playing
+    // controls over the text and the pictures, the names and run list at the right.
+    auto* rollen = new Rollfläche(mitte);
+    auto* gruppen = new QWidget;
+    auto* nebeneinander = new QHBoxLayout(gruppen);
+    nebeneinander->setContentsMargins(0, 0, 0, 0);
+    auto* links = new QVBoxLayout;
+    auto* oben = new QHBoxLayout;
+    oben->addWidget(baueAblauf(f, gruppen));
+    // Beside the playing controls: the random shapes and the buttons that open other parts
+    // (room for a few more below).
+    auto* knöpfe = new QVBoxLayout;
+    knöpfe->addWidget(baueFormen(f, gruppen));
+    auto* öffnen = new QPushButton(gruppen);
     binde(öffnen, f.MatrixÖffnen);
-    raster->addWidget(öffnen, 4, 0, Qt::AlignLeft);
-    raster->setRowStretch(5, 1);
+    knöpfe->addWidget(öffnen);
+    knöpfe->addStretch();
+    oben->addLayout(knöpfe);
+    oben->addStretch();
+    links->addLayout(oben);
+    auto* unten = new QHBoxLayout;
+    unten->addWidget(baueText(f, gruppen));
+    unten->addWidget(baueBilder(f, gruppen), 1);
+    links->addLayout(unten);
+    links->addStretch();
+    nebeneinander->addLayout(links, 1);
+    nebeneinander->addWidget(baueListen(f, gruppen));
+    rollen->setWidget(gruppen);
+    spalte->addWidget(rollen, 1);
     setCentralWidget(mitte);
 
     editor_ = baueEditor(f, mitte);
     editor_->raise();
 
-    // The window follows the display's size, once the layout has taken the new size in.
-    f.Pic.anzeige.verbinde([this] { QTimer::singleShot(0, this, [this] { passeGrößeAn(); }); });
+    // The window follows the display's size, once the layout has taken the new size in; while
+    // the layout editor is open, the editor's room; when it closes, its own size again.
+    const auto anpassen = [this] { QTimer::singleShot(0, this, [this] { passeGrößeAn(); }); };
+    f.Pic.anzeige.verbinde(anpassen);
+    f.MatrixFeld.anzeige.verbinde(anpassen);
 
     bindeTitel(this, f.Titel);
     bindeStatus(statusBar(), f.Statuszeile);
-    f.Statuszeile.setzeText(QStringLiteral("Port: ") + port.beschreibung);
+    bauAnleitungsKnopf(statusBar());
     // The program's folder and the port stay named after every message (SpeichernMelden).
     QString ordner = QDir::toNativeSeparators(QDir::currentPath());
     if (const QString heim = QDir::homePath(); ordner == heim || ordner.startsWith(heim + u'/'))
         ordner = u'~' + ordner.mid(heim.size());
-    f.StatusGrund = QStringLiteral("Ordner: ") + ordner + QStringLiteral("  ·  ") + f.Statuszeile.text();
+    f.StatusGrund = QStringLiteral("Ordner: ") + ordner + QStringLiteral("  ·  ") + port.statusText();
     f.Statuszeile.setzeText(f.StatusGrund);
-    // The first failed port write stays in the status bar (and goes to standard error);
-    // playing goes on, so that the user decides.
+    // The first failed port write stays in the status bar, in German (and goes to standard
+    // error in English, for the journal); playing goes on, so that the user decides.
     if (port.port)
-        port.port->beiStörung = [this](const std::string& text) {
+        port.port->beiStörung = [this, &port](const std::string& text) {
             std::fprintf(stderr, "glanzzug: %s\n", text.c_str());
-            f_.Statuszeile.setzeText(QStringLiteral("Port: ") + QString::fromStdString(text));
+            f_.Statuszeile.setzeText(port.statusText());
         };
 }
 
 void Hauptfenster::passeGrößeAn() {
     // A new size hint climbs the nested layouts one posted request at a time; let it arrive.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-    QSize ziel = sizeHint().expandedTo(eigeneGröße_);
+    // While the layout editor lies over the window, what it covers does not count: the window
+    // keeps its size, only growing to the room the editor asks for.
+    QSize ziel = f_.MatrixFeld.sichtbar() ? size().expandedTo(editor_->sizeHint() + size() - centralWidget()->size())
+                                          : sizeHint().expandedTo(eigeneGröße_);
     if (const QScreen* s = screen()) ziel = ziel.boundedTo(s->availableSize() - (frameGeometry().size() - size()));
     ziel = ziel.expandedTo(minimumSizeHint());
     if (ziel == size()) return;
@@ -73,8 +120,9 @@ void Hauptfenster::passeGrößeAn() {
 
 void Hauptfenster::resizeEvent(QResizeEvent* e) {
     QMainWindow::resizeEvent(e);
-    // Once the window shows, any size but the one asked for above was the person's choice.
-    if (isVisible() && e->size() != verlangt_) eigeneGröße_ = e->size();
+    // Once the window shows, any size but the one asked for above was the person's choice;
+    // not so while the editor is open, which the window only makes room for.
+    if (isVisible() && e->size() != verlangt_ && !f_.MatrixFeld.sichtbar()) eigeneGröße_ = e->size();
     if (editor_) editor_->setGeometry(centralWidget()->rect());
 }
 

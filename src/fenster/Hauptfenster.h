@@ -20,8 +20,9 @@ protected:
 
 private:
     // Fits the window to its content: as large as the content asks (the display preview
-    // grows and shrinks with the display), at least as large as the person made it, at most
-    // as large as the screen's free area, so the status line stays on the screen.
+    // grows and shrinks with the display) and, while the layout editor is open, as the
+    // editor asks; at least as large as the person made it, at most as large as the screen's
+    // free area, so the status line stays on the screen.
     void passeGrößeAn();
 
     Fenster& f_;

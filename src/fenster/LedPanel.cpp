@@ -1,9 +1,9 @@
 #include "LedPanel.h"
+#include "Bildtakt.h"
 #include "Fenster.h"
 #include "SimulierterPort.h"
 #include <QPaintEvent>
 #include <QPainter>
-#include <QTimer>
 #include <cmath>
 
 namespace glanzzug {
@@ -23,9 +23,7 @@ LedPanel::LedPanel(const Fenster& f, const SimulierterPort& port, QWidget* paren
     setToolTip(QStringLiteral("Simulierte LED-Module"));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    auto* takt = new QTimer(this);
-    connect(takt, &QTimer::timeout, this, [this] { nachsehen(); });
-    takt->start(16);
+    Bildtakt::anmelden(this, [this] { nachsehen(); });
 }
 
 LedPanel::Leds LedPanel::ledsJetzt() const {

@@ -4,9 +4,11 @@
 #include "LedPanel.h"
 #include "Panels.h"
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 
 namespace glanzzug {
@@ -18,8 +20,12 @@ QWidget* baueAnzeige(Fenster& f, const SimulierterPort* sim, QWidget* eltern) {
 
     auto* vorschau = new BildAnsicht(f.Pic, 8, true, w);
     vorschau->setObjectName(QStringLiteral("Pic"));
-    // 8 screen pixels per LED for the strip; larger displays shrink to fit the room.
-    vorschau->passeFaktorAn(QSize(480, 360), 8);
+    // 8 screen pixels per LED for the strip; larger displays shrink to fit the room, which
+    // leaves the rest of the window and its title bar (about 580 pixels) on the screen: on a
+    // laptop (700 free) the largest display shows at one pixel per LED, on a desktop at three.
+    const QScreen* schirm = QGuiApplication::primaryScreen();
+    const int frei = schirm ? schirm->availableGeometry().height() : 1000;
+    vorschau->passeFaktorAn(QSize(480, std::clamp(frei - 580, 7 * 8, 360)), 8);
     vorschau->setMinimumSize(QSize(42 * 8, 7 * 8));
     raster->addWidget(vorschau, 0, 0, Qt::AlignLeft | Qt::AlignTop);
 

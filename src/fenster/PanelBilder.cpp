@@ -16,7 +16,15 @@ namespace glanzzug {
 
 namespace {
 // Room for the preview in screen pixels; a larger picture scrolls.
-constexpr int kVorschauFläche = 240;
+constexpr int kVorschauFläche = 128;
+
+// A list of file names that asks for little room (a list box asks for 256 x 192) and takes
+// what the group has to spare.
+class Namensliste : public QListWidget {
+public:
+    using QListWidget::QListWidget;
+    QSize sizeHint() const override { return {fontMetrics().horizontalAdvance(QStringLiteral("Bildname.jpg")) + 24, 120}; }
+};
 
 // The preview of Bild, the picture last loaded: small pictures magnified (at most 8
 // times) to fill the room, large ones at their own size in a scroll area.
@@ -46,7 +54,7 @@ QWidget* baueBilder(Fenster& f, QWidget* eltern) {
     auto* w = new QGroupBox(QStringLiteral("Bilder"), eltern);
     auto* raster = new QGridLayout(w);
     raster->addWidget(new QLabel(QStringLiteral("Bilder im Ordner"), w), 0, 0);
-    auto* dateien = new QListWidget(w);
+    auto* dateien = new Namensliste(w);
     dateien->setObjectName(QStringLiteral("AniFiles"));
     binde(dateien, f.AniFiles);
     raster->addWidget(dateien, 1, 0, 4, 1);
@@ -67,7 +75,7 @@ QWidget* baueBilder(Fenster& f, QWidget* eltern) {
     raster->addWidget(anpassen, 4, 1, 1, 2);
 
     raster->addWidget(new QLabel(QStringLiteral("Bilder-Liste"), w), 0, 3);
-    auto* bilderListe = new QListWidget(w);
+    auto* bilderListe = new Namensliste(w);
     bilderListe->setObjectName(QStringLiteral("AniLi"));
     binde(bilderListe, f.AniLi);
     raster->addWidget(bilderListe, 1, 3, 4, 1);

@@ -11,6 +11,18 @@
 
 namespace glanzzug {
 
+namespace {
+// A name box as wide as a name of about 16 characters, whatever its list holds.
+QComboBox* namensFeld(KombiFeld& m, const QString& name, QWidget* eltern) {
+    auto* k = new QComboBox(eltern);
+    k->setObjectName(name);
+    k->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    k->setMinimumContentsLength(16);
+    binde(k, m);
+    return k;
+}
+} // namespace
+
 QWidget* baueListen(Fenster& f, QWidget* eltern) {
     auto* w = new QWidget(eltern);
     auto* spalte = new QVBoxLayout(w);
@@ -18,20 +30,14 @@ QWidget* baueListen(Fenster& f, QWidget* eltern) {
 
     auto* name = new QGroupBox(QStringLiteral("     Name"), w);
     auto* n = new QGridLayout(name);
-    auto* alleLS = new QComboBox(name);
-    alleLS->setObjectName(QStringLiteral("AlleLS"));
-    binde(alleLS, f.AlleLS);
-    n->addWidget(alleLS, 0, 0, 1, 2);
+    n->addWidget(namensFeld(f.AlleLS, QStringLiteral("AlleLS"), name), 0, 0, 1, 2);
     n->addWidget(neuerKnopf(f.LaufschriftSpeichern, name), 1, 0);
     n->addWidget(neuerKnopf(f.LSlöschen, name), 1, 1);
     spalte->addWidget(name);
 
     auto* liste = new QGroupBox(QStringLiteral("      Lauflistenname"), w);
     auto* l = new QGridLayout(liste);
-    auto* alleLL = new QComboBox(liste);
-    alleLL->setObjectName(QStringLiteral("AlleLL"));
-    binde(alleLL, f.AlleLL);
-    l->addWidget(alleLL, 0, 0, 1, 2);
+    l->addWidget(namensFeld(f.AlleLL, QStringLiteral("AlleLL"), liste), 0, 0, 1, 2);
     l->addWidget(neuerKnopf(f.LaufListeSpeichern, liste), 1, 0);
     l->addWidget(neuerKnopf(f.LLlöschen, liste), 1, 1);
     auto* laufListe = new QListWidget(liste);

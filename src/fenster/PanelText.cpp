@@ -89,6 +89,7 @@ QWidget* baueText(Fenster& f, QWidget* eltern) {
     farben->addWidget(weFa);
     farben->addStretch();
     raster->addLayout(farben, 4, 0, 1, 4);
+    raster->setRowStretch(5, 1); // more height than needed stays empty below
     return w;
 }
 

@@ -78,10 +78,10 @@ TEST(Fenster, PasstSichNachMaximumWiederSeinemInhaltAn) {
     OffenesFenster o;
     const int schirm = o.w->screen()->availableGeometry().height();
     ASSERT_LE(o.w->frameGeometry().height(), schirm);
-    // At the size the window chose itself, then at a larger one the person gave it: for
+    // At the size the window chose itself, then at a taller one the person gave it: for
     // "Maximum" it grows with the preview, but not past the screen, and back at the strip
     // it has that size again, with no empty band.
-    for (const QSize mehr : {QSize(0, 0), QSize(10, 40)}) {
+    for (const QSize mehr : {QSize(0, 0), QSize(0, 40)}) {
         const QSize vorher = o.w->size() + mehr;
         o.w->resize(vorher);
         ASSERT_TRUE(QTest::qWaitFor([&] { return o.w->size() == vorher; }, kGeduld));

@@ -9,8 +9,13 @@
 int main(int argc, char** argv) {
     QTemporaryFile schirm;
     if (!schirm.open()) return 2;
-    schirm.write(R"({"screens": [{"name": "Schirm", "x": 0, "y": 0, "width": 1280, "height": 1000,
-                                  "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+#ifndef GLANZZUG_SCHIRM_B // another screen size, for the tests of a small screen
+#define GLANZZUG_SCHIRM_B 1280
+#define GLANZZUG_SCHIRM_H 1000
+#endif
+    schirm.write(QStringLiteral(R"({"screens": [{"name": "Schirm", "x": 0, "y": 0, "width": %1, "height": %2,
+                                  "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})")
+                     .arg(GLANZZUG_SCHIRM_B).arg(GLANZZUG_SCHIRM_H).toUtf8());
     if (!schirm.flush()) return 2;
     qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + schirm.fileName().toLocal8Bit());
     QApplication app(argc, argv);
