@@ -11,7 +11,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
