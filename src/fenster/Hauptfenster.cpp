@@ -1,6 +1,7 @@
 #include "Hauptfenster.h"
 #include "Bindung.h"
 #include "Fenster.h"
+#include "FernsteuerungDialog.h"
 #include "Panels.h"
 #include "PortWahl.h"
 #include "QtDialoge.h"
@@ -43,6 +44,11 @@ Hauptfenster::Hauptfenster(Fenster& f, const PortWahl& port) : f_(f) {
 
     bindeTitel(this, f.Titel);
     bindeStatus(statusBar(), f.Statuszeile);
+    auto* fern = new QPushButton(QStringLiteral("Fernsteuerung"), this);
+    fern->setObjectName(QStringLiteral("Fernsteuerung"));
+    fern->setToolTip(QStringLiteral("Zeigt die Adresse und den QR-Code für die Fernsteuerung vom Telefon"));
+    connect(fern, &QPushButton::clicked, this, [this] { FernsteuerungDialog(f_.FernAdressen, this).exec(); });
+    statusBar()->addPermanentWidget(fern);
     f.Statuszeile.setzeText(QStringLiteral("Port: ") + port.beschreibung);
     // The first failed port write stays in the status bar (and goes to standard error);
     // playing goes on, so that the user decides.

@@ -32,7 +32,7 @@ void BildZeigen(Fenster& f, const QImage& bild) {
 void BildAnzeigen(Fenster& f) {
     if (const auto bild = BildHolen(f.Arbeitstext)) BildZeigen(f, *bild);
     f.Titel.setzeText(QStringLiteral("Bild ") + QString::number(f.BildNr));
-    if (f.Start.gesetzt()) {
+    if (f.Start.gesetzt() || f.EinzelnAbspielen) {
         ++f.BildNr;
         if (f.BildNr > f.AniLi.anzahl() - 1) {
             f.BildNr = 0;

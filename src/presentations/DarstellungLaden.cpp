@@ -1,4 +1,6 @@
 #include "DarstellungLaden.h"
+#include "Abspielen.h"
+#include "DarstellungsText.h"
 #include "DarstellungsDatei.h"
 #include "DateiZugriff.h"
 #include "Fenster.h"
@@ -272,8 +274,10 @@ bool DarstellungAnwenden(Fenster& f, const QStringList& zeilen) {
 void DarstellungLaden(Fenster& f) {
     f.T.setzeAn(false);
     const QString name = f.AlleLS.text();
-    const auto zeilen = dateiZeilen(dateiFinden(name, f.DarstellungsEndung), kMeisteDarstellungsZeilen);
+    const QString pfad = dateiFinden(name, f.DarstellungsEndung);
+    const auto zeilen = dateiZeilen(pfad, kMeisteDarstellungsZeilen);
     if (zeilen) {
+        DarstellungsStandMerken(f, pfad);
         f.AniLi.leeren();
         DarstellungAnwenden(f, *zeilen);
     }
@@ -315,6 +319,7 @@ void DarstellungLaden(Fenster& f) {
 }
 
 void AlleLS_Click(Fenster& f) {
+    EinzelnBeenden(f);
     f.Start.setzeWert(0);
     DarstellungLaden(f);
 }

@@ -1,4 +1,5 @@
 #include "DarstellungSpeichern.h"
+#include "DarstellungsText.h"
 #include "DateiZugriff.h"
 #include "Fenster.h"
 #include "NamenListen.h"
@@ -45,8 +46,9 @@ bool DarstellungSpeichern(Fenster& f) {
     f.T.setzeAn(false);
     const DarstellungsWerte w = DarstellungErfassen(f);
     f.BildListenText = bilderListenText(w.bilder);
-    const bool gesichert =
-        zeilenSichern(f.ablauf, dateiFinden(f.AlleLS.text(), f.DarstellungsEndung), darstellungsZeilen(w));
+    const QString pfad = dateiFinden(f.AlleLS.text(), f.DarstellungsEndung);
+    const bool gesichert = zeilenSichern(f.ablauf, pfad, darstellungsZeilen(w));
+    if (gesichert) DarstellungsStandMerken(f, pfad);
     f.T.setzeAn(true);
     DateiListenAktualisieren(f);
     return gesichert;

@@ -110,5 +110,5 @@ TEST(Textdatei, EinTippMitHierIstNieEinDateinameKlicksLösenDieVerknüpfung) {
     t.f.DateiBenutzen.klick();
     EXPECT_EQ(t.f.AniFiles.muster(), "*");
     t.f.DateiBenutzen.klick();
-    EXPECT_EQ(t.f.AniFiles.muster(), "*.jpg;*.gif;*.bmp;*.ico;*.avi");
+    EXPECT_EQ(t.f.AniFiles.muster(), "*.jpg;*.png;*.gif;*.bmp;*.ico;*.avi");
 }
