@@ -1,6 +1,7 @@
 #include "Abspielen.h"
 #include "Fenster.h"
 #include "LaufListeWeiter.h"
+#include "LaufSchritt.h"
 
 namespace glanzzug {
 
@@ -16,6 +17,9 @@ bool DarstellungAbspielen(Fenster& f, int i) {
 
 void LaufListeFortsetzen_Click(Fenster& f) {
     EinzelnBeenden(f);
+    // A pass state left "finished" by what played before would hand the entry just chosen
+    // over at once, unseen; the chosen entry starts afresh.
+    f.DurchlaufStatus = kSchreiten;
     f.Start.setzeWert(1);
     LaufListeWeiter(f);
 }
@@ -23,6 +27,7 @@ void LaufListeFortsetzen_Click(Fenster& f) {
 bool LaufListeAbHier(Fenster& f, int i) {
     if (i < 0 || i >= f.LaufListe.anzahl()) return false;
     EinzelnBeenden(f);
+    f.DurchlaufStatus = kSchreiten; // as in LaufListeFortsetzen_Click
     // Selecting the selected entry raises no Click; it still has to load.
     if (f.LaufListe.listIndex() == i) f.LaufListe.Click.auslösen();
     else f.LaufListe.setzeListIndex(i);

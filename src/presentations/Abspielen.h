@@ -18,11 +18,12 @@ struct Fenster;
 bool DarstellungAbspielen(Fenster& f, int i);
 
 // "Lauf-Liste fortsetzen": Start is set and the run list goes on with the entry after the
-// one that played last.
+// one that played last. The pass state starts afresh, so that entry is not handed over at
+// once when what played before had just finished.
 void LaufListeFortsetzen_Click(Fenster& f);
 
 // "ab hier abspielen": entry `i` of LaufListe loads (also when it is selected already) and
-// the run list plays on from there. False for an index outside the list.
+// the run list plays on from there, starting afresh as above. False for an index outside the list.
 bool LaufListeAbHier(Fenster& f, int i);
 
 } // namespace glanzzug

@@ -46,6 +46,8 @@ struct Telefon : ::testing::Test {
         schreib("Bilder.LSL", "AuWa=1\r\nAniB=a.bmp/b.bmp/\r\nTemp=10\r\nWaZe=10\r\nUhr1=0\r\n");
         schreib("Abend.LAL", "Lauf\r\nBilder\r\nZwei\r\n");
         schreib("zug.jpg", bildBytes("JPG"));
+        f.DarstellungsEndung = QStringLiteral(".LSL");
+        f.LaufListenEndung = QStringLiteral(".LAL");
         f.AniFiles.aktualisieren();
         DateiListenAktualisieren(f);
         f.Start.setzeWert(1);

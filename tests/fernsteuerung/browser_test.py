@@ -112,7 +112,7 @@ def telefon_schritte(browser, ordner, leinwand, text, knopf, bilder, tmp):
     speichern = browser.find_element(By.ID, "textSpeichern")
     warten(lambda: speichern.text == "In „Kurz1“ speichern" and speichern.is_enabled(), 5, "the save button")
     eingabe = browser.find_element(By.ID, "textEingabe")
-    warten(lambda: eingabe.get_attribute("value") == "AB", 5, "the text box to show the current text")
+    warten(lambda: eingabe.get_attribute("value") == "ABCDEFGH", 5, "the text box to show the current text")
     eingabe.clear()
     eingabe.send_keys("#4" + "I" * 40)
     beginn = time.monotonic()
@@ -174,7 +174,7 @@ def bmp(breite, höhe):
     return kopf + info + daten
 
 
-def falscher_schlüssel(browser, adresse):
+def falscher_schlüssel(browser, adresse, bilder):
     basis = adresse.split("#", 1)[0]
     for ziel, grund in ((basis + "#token=" + "0" * 64, "falsch"), (basis, "keinen Zugangsschlüssel")):
         browser.get("about:blank")
@@ -185,6 +185,8 @@ def falscher_schlüssel(browser, adresse):
         knöpfe = browser.find_elements(By.CSS_SELECTOR, "main button")
         assert knöpfe and not any(k.is_enabled() for k in knöpfe), "controls still active"
         assert browser.find_element(By.ID, "verbindung").text == "kein Zugang"
+        if bilder:
+            browser.save_screenshot(os.path.join(bilder, "fernsteuerung-ohne-zugang.png"))
 
 
 def qr_code(glanzzug, ordner, tmp, browser, text, bilder):
@@ -239,8 +241,8 @@ def main():
     ordner = os.path.join(tmp, "ordner")
     shutil.copytree(demo, ordner)
     # A short run list, so that a round takes a second, not a minute.
-    kurz = {"Kurz1": "AuWa=0\r\nText=AB\r\nPixl=1\r\nLaRi=4\r\nTemp=10\r\nWaZe=10\r\nAniZ=1\r\nUhr1=0\r\n",
-            "Kurz2": "AuWa=5\r\nPixl=1\r\nTemp=10\r\nWaZe=300\r\nAniZ=2\r\nUhr1=0\r\n"}
+    kurz = {"Kurz1": "AuWa=0\r\nText=ABCDEFGH\r\nPixl=1\r\nLaRi=4\r\nTemp=10\r\nWaZe=10\r\nAniZ=2\r\nUhr1=0\r\n",
+            "Kurz2": "AuWa=5\r\nPixl=1\r\nTemp=10\r\nWaZe=300\r\nAniZ=5\r\nUhr1=0\r\n"}
     for name, inhalt in kurz.items():
         with open(os.path.join(ordner, name + ".LSL"), "w", newline="") as d:
             d.write(inhalt)
@@ -348,7 +350,7 @@ def main():
             browser.set_window_size(412, höhe + 150)
             time.sleep(1)
             browser.save_screenshot(os.path.join(bilder, "fernsteuerung-telefon-ganz.png"))
-        falscher_schlüssel(browser, adresse)
+        falscher_schlüssel(browser, adresse, bilder)
         qr_code(glanzzug, ordner, tmp, browser, text, bilder)
         print("browser test passed")
     finally:
