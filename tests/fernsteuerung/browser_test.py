@@ -347,6 +347,10 @@ def main():
         if bilder:
             browser.set_window_size(412, 915)
             time.sleep(1.5)
+            breiter = browser.execute_script(
+                "return [...document.querySelectorAll('body *')].filter(e => e.getBoundingClientRect().right > "
+                "document.documentElement.clientWidth + 1).map(e => e.tagName + '#' + e.id + '.' + e.className)")
+            assert not breiter, "wider than a phone: " + repr(breiter[:8])
             browser.save_screenshot(os.path.join(bilder, "fernsteuerung-telefon.png"))
             höhe = browser.execute_script("return document.documentElement.scrollHeight")
             browser.set_window_size(412, höhe + 150)

@@ -417,7 +417,11 @@ async function hochladen() {
   const name = bildName(datei);
   const ok = await handeln("PUT", "/api/pictures/" + encodeURIComponent(name), datei,
                            "„" + name + "“ liegt jetzt im Ordner.", true);
-  if (ok) { bilderZeigen(ok); $("bildDatei").value = ""; }
+  if (ok) {
+    bilderZeigen(ok);
+    $("bildDatei").value = "";
+    $("bildGewaehlt").textContent = "kein Bild gewählt";
+  }
 }
 
 // ---- Start ----
@@ -442,6 +446,10 @@ $("einfuegen").addEventListener("click", () => {
 $("listeSpeichern").addEventListener("click", () =>
   handeln("POST", "/api/runlist/save", {}, "Lauf-Liste gespeichert."));
 $("hochladen").addEventListener("click", hochladen);
+$("bildDatei").addEventListener("change", () => {
+  const d = $("bildDatei").files[0];
+  $("bildGewaehlt").textContent = d ? d.name : "kein Bild gewählt";
+});
 window.addEventListener("resize", neuZeichnen);
 
 // For tests and tools: where an LED sits on the canvas, and how many frames came.
