@@ -36,8 +36,9 @@ FernsteuerungDialog::FernsteuerungDialog(const QStringList& adressen, QWidget* e
     erklärung->setMinimumWidth(360);
     if (adressen_.isEmpty()) {
         erklärung->setText(QStringLiteral(
-            "Die Fernsteuerung ist aus. Starten Sie Glanzzug mit „--http 0.0.0.0:8080“ (beim Dienst in "
-            "/etc/default/glanzzug), dann steht hier die Adresse mit einem QR-Code für das Telefon."));
+            "Die Fernsteuerung ist aus. Starten Sie Glanzzug mit „--http 0.0.0.0:8080“ (beim Dienst: "
+            "GLANZZUG_HTTP=0.0.0.0:8080 in /etc/default/glanzzug), dann steht hier die Adresse mit einem QR-Code "
+            "für das Telefon."));
         spalte->addWidget(erklärung);
     } else {
         erklärung->setText(QStringLiteral(
