@@ -8,7 +8,7 @@ GLANZZUG_BUILD=${GLANZZUG_BUILD:-$GLANZZUG_TOP/build}
 
 glanzzug_pakete=(cmake ninja-build g++ ccache pkgconf qt6-base-dev libgl-dev libsystemd-dev libgtest-dev
                  libbenchmark-dev fonts-dejavu-core libboost-dev
-                 qt6-translations-l10n ${GLANZZUG_MEHR_PAKETE:-})
+                 qt6-translations-l10n libqrencode-dev ${GLANZZUG_MEHR_PAKETE:-})
 fehlend=()
 for p in "${glanzzug_pakete[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || fehlend+=("$p")

@@ -34,6 +34,17 @@ public:
         else if (index_ > i) --index_;
         anzeige.auslösen();
     }
+    // Moves the entry at i to position j; the selection stays on the entry it was on.
+    // Raises no Click. False for an index outside the list.
+    bool verschieben(int i, int j) {
+        if (i < 0 || i >= anzahl() || j < 0 || j >= anzahl()) return false;
+        einträge_.move(i, j);
+        if (index_ == i) index_ = j;
+        else if (i < index_ && j >= index_) --index_;
+        else if (i > index_ && j <= index_ && index_ >= 0) ++index_;
+        anzeige.auslösen();
+        return true;
+    }
     void leeren() {
         einträge_.clear();
         index_ = -1;

@@ -131,6 +131,10 @@ Fenster::Fenster() {
     knopf(Entfernen, QStringLiteral("Entfernen"), QStringLiteral("Entfernt die angeklickte Darstellung aus der Lauf-Liste"));
     knopf(LaufListeSpeichern, QStringLiteral("Speichern"), QStringLiteral("Speichert die Lauf-Liste unter dem Lauflistennamen"));
     knopf(LLlöschen, QStringLiteral("Löschen"), QStringLiteral("Löscht die Lauf-Liste mit dem Lauflistennamen"));
+    knopf(LaufListeFortsetzen, QStringLiteral("Lauf-Liste fortsetzen"),
+          QStringLiteral("Spielt die Lauf-Liste ab dem Eintrag nach dem zuletzt gespielten weiter"));
+    LaufListeFortsetzen.setzeSichtbar(false);
+    LaufListePause.setzeSichtbar(false);
 
     // Module arrangement and layout editor
     MatrixFeld.setzeText(QStringLiteral(
@@ -155,7 +159,7 @@ Fenster::Fenster() {
 
     // Pictures
     Bild.setzeToolTip(QStringLiteral("Hier sehen Sie als Vorschau, Ihr angeklicktes Bild"));
-    AniFiles.setzeMuster(QStringLiteral("*.jpg;*.gif;*.bmp;*.ico;*.avi"));
+    AniFiles.setzeMuster(QStringLiteral("*.jpg;*.png;*.gif;*.bmp;*.ico;*.avi"));
     AniFiles.setzeToolTip(QStringLiteral("Das sind alle Bilder, die sich im Ordner der Laufschrift befinden"));
     AniLi.setzeToolTip(QStringLiteral(
         "Das ist ihre Bilder-Liste. Hier können Sie die Bilder für Ihre Animation zusammenstellen."));

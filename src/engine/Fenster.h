@@ -77,6 +77,10 @@ struct Fenster {
     DateiListe LSFiles, LLFiles;
     ListenFeld LaufListe;
     Knopf Einfügen, Entfernen, LaufListeSpeichern, LLlöschen;
+    // While one presentation plays by itself (EinzelnAbspielen): "Lauf-Liste „NAME“ pausiert"
+    // and the button "Lauf-Liste fortsetzen"; both hidden otherwise.
+    Beschriftung LaufListePause;
+    Knopf LaufListeFortsetzen;
 
     // ---- Module arrangement and layout editor ----
     Rahmen MatrixFeld;
@@ -137,6 +141,14 @@ struct Fenster {
     // file someone else changed meanwhile (DateiStand.h).
     GeleseneDatei LaufListeGelesen, DarstellungGelesen;
     double DurchlaufNummer = 0;
+    // One presentation plays as it would inside a run list (an animation moves through its
+    // pictures) while Start is clear and the run list waits; see Abspielen.h.
+    bool EinzelnAbspielen = false;
+    // The sign is dark on purpose (every LED off, T off) until something switches T on.
+    bool Dunkel = false;
+    // The remote control's addresses with the token (one per reachable address); empty
+    // when the program runs without --http.
+    QStringList FernAdressen;
     double Laufposition = 0;
     int Modus = 0;
     std::int32_t BildNr = 0;

@@ -68,6 +68,7 @@ void ModuleDunkel(Fenster& f) {
     bytes.push_back(128);
     bytes.push_back(0);
     f.port->ausgebenFolge(Port::kAdresse, bytes.data(), bytes.size());
+    if (f.ablauf.frameGesendet) f.ablauf.frameGesendet(bytes.data(), int(bytes.size()));
 }
 
 } // namespace glanzzug

@@ -2,6 +2,7 @@
 #include "Anleitung.h"
 #include "Bindung.h"
 #include "Fenster.h"
+#include "FernsteuerungDialog.h"
 #include "Panels.h"
 #include "PortWahl.h"
 #include "QtDialoge.h"
@@ -88,6 +89,11 @@ Hauptfenster::Hauptfenster(Fenster& f, const PortWahl& port) : f_(f) {
     bindeTitel(this, f.Titel);
     bindeStatus(statusBar(), f.Statuszeile);
     bauAnleitungsKnopf(statusBar());
+    auto* fern = new QPushButton(QStringLiteral("Fernsteuerung"), this);
+    fern->setObjectName(QStringLiteral("Fernsteuerung"));
+    fern->setToolTip(QStringLiteral("Zeigt die Adresse und den QR-Code für die Fernsteuerung vom Telefon"));
+    connect(fern, &QPushButton::clicked, this, [this] { FernsteuerungDialog(f_.FernAdressen, this).exec(); });
+    statusBar()->addPermanentWidget(fern);
     // The program's folder and the port stay named after every message (SpeichernMelden).
     QString ordner = QDir::toNativeSeparators(QDir::currentPath());
     if (const QString heim = QDir::homePath(); ordner == heim || ordner.startsWith(heim + u'/'))

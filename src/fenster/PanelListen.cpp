@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -49,6 +50,10 @@ QWidget* baueListen(Fenster& f, QWidget* eltern) {
     auto* start = new QCheckBox(liste);
     binde(start, f.Start);
     l->addWidget(start, 4, 0, 1, 2);
+    auto* pause = new QLabel(liste);
+    binde(pause, f.LaufListePause);
+    l->addWidget(pause, 5, 0, 1, 2);
+    l->addWidget(neuerKnopf(f.LaufListeFortsetzen, liste, QStringLiteral("LaufListeFortsetzen")), 6, 0, 1, 2);
     spalte->addWidget(liste);
     return w;
 }

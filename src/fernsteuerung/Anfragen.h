@@ -19,8 +19,10 @@ struct Anfragen {
     QString portBeschreibung; // shown as "port" in the status
 
     // Answers one request: `pfad` is the decoded path (e.g. "/api/runlists/Abend"),
-    // `körper` the request body. Unknown paths give 404, a known path with another
-    // method 405; bad input gives 400, 404 or 422 and changes nothing.
+    // `körper` the request body (JSON, except for a picture, which is its raw bytes).
+    // Unknown paths give 404, a known path with another method 405; bad input gives 400,
+    // 404, 409, 413, 415 or 422 and changes nothing. Every refusal is
+    // {"code": WORD, "meldung": a German sentence for the person}.
     Antwort beantworten(Methode methode, const QString& pfad, const QByteArray& körper);
 
     // The largest body a request may have, in bytes; looked up before the body is read
@@ -28,7 +30,8 @@ struct Anfragen {
     static qint64 größterKörper(Methode methode, const QString& pfad);
 
     // {"presentation", "runList", "playing", "timer", "mode", "modeName", "pass",
-    //  "display": {"width", "height"}, "port"}
+    //  "display": {"width", "height"}, "port", "text", "textMode", "entry", "paused",
+    //  "pauseText", "dark"}
     QByteArray status() const;
 };
 

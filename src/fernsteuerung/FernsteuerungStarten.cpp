@@ -1,6 +1,8 @@
 #include "FernsteuerungStarten.h"
 #include "Fernsteuerung.h"
 #include "Schluessel.h"
+#include "Fenster.h"
+#include <QNetworkInterface>
 #include <cstdio>
 
 namespace glanzzug {
@@ -25,6 +27,23 @@ std::optional<HttpAdresse> httpAdresseLesen(const QString& angabe) {
     return a;
 }
 
+QStringList fernAdressen(const QHostAddress& adresse, quint16 port, const QByteArray& schlüssel) {
+    const bool v6 = adresse.protocol() == QAbstractSocket::IPv6Protocol;
+    QList<QHostAddress> ziele{adresse};
+    if (adresse == QHostAddress::AnyIPv4 || adresse == QHostAddress::AnyIPv6) {
+        ziele.clear();
+        for (const QHostAddress& a : QNetworkInterface::allAddresses())
+            if (!a.isLoopback() && !a.isLinkLocal() && (a.protocol() == QAbstractSocket::IPv6Protocol) == v6) ziele << a;
+        if (ziele.isEmpty()) ziele << adresse; // no network yet: at least the address given
+    }
+    QStringList urls;
+    for (const QHostAddress& a : ziele) {
+        const QString host = v6 ? u'[' + a.toString() + u']' : a.toString();
+        urls << QStringLiteral("http://%1:%2/#token=%3").arg(host).arg(port).arg(QString::fromLatin1(schlüssel));
+    }
+    return urls;
+}
+
 std::unique_ptr<Fernsteuerung> fernsteuerungStarten(Fenster& f, const QString& angabe, const QString& tokenDatei,
                                                     const QString& portBeschreibung) {
     const auto adresse = httpAdresseLesen(angabe);
@@ -47,11 +66,8 @@ std::unique_ptr<Fernsteuerung> fernsteuerungStarten(Fenster& f, const QString& a
         std::fprintf(stderr, "glanzzug: --http: cannot listen on %s: %s\n", qPrintable(angabe), qPrintable(grund));
         return nullptr;
     }
-    const QString host = adresse->adresse.protocol() == QAbstractSocket::IPv6Protocol
-                             ? u'[' + adresse->adresse.toString() + u']'
-                             : adresse->adresse.toString();
-    std::fprintf(stderr, "glanzzug: remote control at http://%s:%u/#token=%s\n", qPrintable(host), unsigned(port),
-                 schlüssel.constData());
+    f.FernAdressen = fernAdressen(adresse->adresse, port, schlüssel);
+    for (const QString& url : f.FernAdressen) std::fprintf(stderr, "glanzzug: remote control at %s\n", qPrintable(url));
     std::fflush(stderr);
     return server;
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include <QHostAddress>
 #include <QString>
+#include <QStringList>
 #include <memory>
 #include <optional>
 
@@ -18,12 +19,18 @@ struct HttpAdresse {
 };
 std::optional<HttpAdresse> httpAdresseLesen(const QString& angabe);
 
+// The addresses a browser opens, with the token: for 0.0.0.0 one per non-loopback IPv4
+// address of the machine's interfaces, for :: one per IPv6 address (link-local ones
+// need a zone and are left out); for any other address that address alone.
+QStringList fernAdressen(const QHostAddress& adresse, quint16 port, const QByteArray& schlüssel);
+
 // Starts the remote control for --http: reads or creates the token (`tokenDatei`, empty
-// for the default file), listens, and writes the one line
+// for the default file), listens, puts the addresses into f.FernAdressen (for the
+// window's "Fernsteuerung") and writes one line per address
 //   glanzzug: remote control at http://ADDRESS:PORT/#token=TOKEN
-// to standard error. Returns null after a message on standard error when the address,
-// the token file (also one that others may read, or a link) or the port cannot be used;
-// the message names the reason.
+// to standard error (which a service's journal keeps). Returns null after a message on
+// standard error when the address, the token file (also one that others may read, or a
+// link) or the port cannot be used; the message names the reason.
 std::unique_ptr<Fernsteuerung> fernsteuerungStarten(Fenster& f, const QString& angabe, const QString& tokenDatei,
                                                     const QString& portBeschreibung);
 

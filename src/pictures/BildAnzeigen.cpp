@@ -39,7 +39,7 @@ void BildAnzeigen(Fenster& f) {
     const QSize gestreckt = f.BilderAnpassen.gesetzt() ? QSize(f.Pic.breite(), f.Pic.höhe()) : QSize();
     if (const auto bild = BildHolen(f.Arbeitstext, gestreckt)) BildZeigen(f, *bild);
     f.Titel.setzeText(QStringLiteral("Bild ") + QString::number(f.BildNr));
-    if (f.Start.gesetzt()) {
+    if (f.Start.gesetzt() || f.EinzelnAbspielen) {
         ++f.BildNr;
         if (f.BildNr > f.AniLi.anzahl() - 1) {
             f.BildNr = 0;

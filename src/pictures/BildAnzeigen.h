@@ -11,7 +11,8 @@ struct Fenster;
 // to the picture, a picture larger than kBildVorschauSeite scaled down to fit (its own
 // size is then BildEigeneGröße); else Bild keeps its size and shows the picture's top
 // left. A file that cannot be read changes neither Bild nor Pic and shows no
-// message. Either way the caption becomes "Bild " + BildNr, and while Start is set BildNr
+// message. Either way the caption becomes "Bild " + BildNr, and while Start is set (or one
+// presentation plays by itself, EinzelnAbspielen) BildNr
 // moves on by one; past the last entry of AniLi it returns to 0 and the pass ends
 // (DurchlaufStatus 1), so a missing picture never holds up the animation.
 void BildAnzeigen(Fenster& f);

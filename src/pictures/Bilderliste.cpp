@@ -1,4 +1,5 @@
 #include "Bilderliste.h"
+#include "Einzeln.h"
 #include "BildAnzeigen.h"
 #include "Fenster.h"
 #include "TextDateiLesen.h"
@@ -44,6 +45,7 @@ void AniLi_Click(Fenster& f) {
 
 void BildEinfügen_Click(Fenster& f) {
     f.Start.setzeWert(0);
+    EinzelnBeenden(f);
     const QString name = f.AniFiles.ausgewählt();
     if (name.isEmpty()) return;
     const int lage = f.AniLi.listIndex() >= 0 ? f.AniLi.listIndex() : f.AniLi.anzahl();
@@ -55,11 +57,13 @@ void AlleBilderEinfügen_Click(Fenster& f) {
     if (!frageZurListe(f, QStringLiteral("Alle Bilder in die Bilder-Liste einfügen ?"), Dialoge::Symbol::Frage))
         return;
     f.Start.setzeWert(0);
+    EinzelnBeenden(f);
     for (const QString& name : f.AniFiles.dateien()) f.AniLi.hinzufügen(name);
 }
 
 void BildLöschen_Click(Fenster& f) {
     f.Start.setzeWert(0);
+    EinzelnBeenden(f);
     if (f.AniLi.anzahl() == 0) return;
     f.AniLi.entfernen(f.AniLi.listIndex() >= 0 ? f.AniLi.listIndex() : f.AniLi.anzahl() - 1);
 }

@@ -1,4 +1,6 @@
 #include "DarstellungLaden.h"
+#include "Abspielen.h"
+#include "DarstellungsText.h"
 #include "DarstellungsDatei.h"
 #include "DateiZugriff.h"
 #include "Fenster.h"
@@ -317,6 +319,7 @@ void DarstellungLaden(Fenster& f) {
 }
 
 void AlleLS_Click(Fenster& f) {
+    EinzelnBeenden(f);
     f.Start.setzeWert(0);
     DarstellungLaden(f);
 }

@@ -1,4 +1,5 @@
 #include "DarstellungSpeichern.h"
+#include "DarstellungsText.h"
 #include "DateiZugriff.h"
 #include "Fenster.h"
 #include "NamenListen.h"

@@ -1,4 +1,6 @@
 #include "Darstellungen.h"
+#include "Abspielen.h"
+#include "Dunkel.h"
 #include "DarstellungLaden.h"
 #include "DarstellungSpeichern.h"
 #include "Fenster.h"
@@ -22,6 +24,11 @@ void DarstellungenEinrichten(Fenster& f) {
     f.LaufListe.Click.verbinde([&f] { LaufListe_Click(f); });
     f.Einfügen.Click.verbinde([&f] { Einfügen_Click(f); });
     f.Entfernen.Click.verbinde([&f] { Entfernen_Click(f); });
+    f.LaufListeFortsetzen.Click.verbinde([&f] { LaufListeFortsetzen_Click(f); });
+    f.Start.Click.verbinde([&f] {
+        if (f.Start.gesetzt()) EinzelnBeenden(f);
+    });
+    DunkelEinrichten(f);
 
     // What the window shows is what the file keeps.
     for (TextFeld* t : {&f.Txt, &f.Txt2, &f.BisUhrText, &f.BisDatumText, &f.VerzögerungTxt, &f.WartezeitTxt,

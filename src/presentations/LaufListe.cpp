@@ -122,17 +122,34 @@ void LaufListe_Click(Fenster& f) {
 
 void Einfügen_Click(Fenster& f) {
     const int i = f.LaufListe.listIndex();
-    f.LaufListe.hinzufügen(f.AlleLS.text(), i >= 0 ? i : f.LaufListe.anzahl());
-    f.LaufListeStand = Fenster::ListenStand::Ganz;
-    f.LaufListeGeändert = true;
+    LaufListeEinfügen(f, f.AlleLS.text(), i >= 0 ? i : f.LaufListe.anzahl());
 }
 
 void Entfernen_Click(Fenster& f) {
-    const int i = f.LaufListe.listIndex() >= 0 ? f.LaufListe.listIndex() : f.LaufListe.anzahl() - 1;
-    if (i < 0) return;
+    LaufListeEntfernen(f, f.LaufListe.listIndex() >= 0 ? f.LaufListe.listIndex() : f.LaufListe.anzahl() - 1);
+}
+
+bool LaufListeEinfügen(Fenster& f, const QString& name, int i) {
+    if (i < 0 || i > f.LaufListe.anzahl()) return false;
+    f.LaufListe.hinzufügen(name, i);
+    f.LaufListeStand = Fenster::ListenStand::Ganz;
+    f.LaufListeGeändert = true;
+    return true;
+}
+
+bool LaufListeEntfernen(Fenster& f, int i) {
+    if (i < 0 || i >= f.LaufListe.anzahl()) return false;
     f.LaufListe.entfernen(i);
     f.LaufListeStand = Fenster::ListenStand::Ganz;
     f.LaufListeGeändert = true;
+    return true;
+}
+
+bool LaufListeVerschieben(Fenster& f, int i, int j) {
+    if (!f.LaufListe.verschieben(i, j)) return false;
+    f.LaufListeStand = Fenster::ListenStand::Ganz;
+    f.LaufListeGeändert = true;
+    return true;
 }
 
 } // namespace glanzzug

@@ -1,4 +1,5 @@
 #pragma once
+#include <QString>
 
 namespace glanzzug {
 
@@ -40,10 +41,17 @@ void LaufListeSpeichern_Click(Fenster& f);
 // is not touched, so a playing run list goes on from there.
 void LaufListe_Click(Fenster& f);
 // Inserts the text of AlleLS before the selected entry, or at the end when none is.
-// The list counts as changed by the user (LaufListeStand Ganz), so it is saved again.
 void Einfügen_Click(Fenster& f);
 // Removes the selected entry, or the last one when none is; an empty list stays empty.
-// A removal counts as a change by the user, as Einfügen_Click.
 void Entfernen_Click(Fenster& f);
+
+// The edits behind those buttons, at a given position; what plays goes on playing. Each
+// counts as a change by the user (LaufListeStand Ganz), so the list is saved again.
+// `name` goes in before entry `i` (at the end for i = anzahl). False (nothing changes) for
+// a position outside the list.
+bool LaufListeEinfügen(Fenster& f, const QString& name, int i);
+bool LaufListeEntfernen(Fenster& f, int i);
+// Moves entry i to position j; the selection stays with the entry that plays.
+bool LaufListeVerschieben(Fenster& f, int i, int j);
 
 } // namespace glanzzug

@@ -5,7 +5,7 @@
 namespace glanzzug {
 
 namespace {
-const QString kBilderMuster = QStringLiteral("*.jpg;*.gif;*.bmp;*.ico;*.avi");
+const QString kBilderMuster = QStringLiteral("*.jpg;*.png;*.gif;*.bmp;*.ico;*.avi");
 
 void anBeideAnhängen(Fenster& f, const QString& zusatz) {
     f.Txt.setzeText(f.Txt.text() + zusatz);

@@ -105,7 +105,7 @@ TEST(Api, TextUndTimer) {
     ASSERT_EQ(a.status, 200) << a.körper.data();
     EXPECT_EQ(s.f.Txt.text(), QStringLiteral("Grüße für 5 €"));
     EXPECT_EQ(geändert, 1);
-    EXPECT_TRUE(s.put("/api/text", R"({"text":""})").status == 200 && s.f.Txt.text().isEmpty());
+    EXPECT_TRUE(s.put("/api/text", R"({"text":"","confirmEmpty":true})").status == 200 && s.f.Txt.text().isEmpty());
 
     int an = 0, aus = 0;
     s.f.TimerAn.Click.verbinde([&] { ++an; });
@@ -127,33 +127,33 @@ TEST(Api, FalscheEingabenÄndernNichts) {
     const QByteArray vorher = s.get("/api/status").körper;
     // (method, path, body, status, a part of the error message)
     const std::tuple<QByteArray, QByteArray, QByteArray, int, QString> fälle[] = {
-        {"PUT", "/api/text", R"({"text":"abc")", 400, "malformed"},
-        {"PUT", "/api/text", "[]", 400, "malformed"},
-        {"PUT", "/api/text", R"({"text":5})", 400, "string"},
-        {"PUT", "/api/text", R"({"text":"Zug \u0101 fährt"})", 422, "'ā' (U+0101)"},
+        {"PUT", "/api/text", R"({"text":"abc")", 400, "JSON-Objekt"},
+        {"PUT", "/api/text", "[]", 400, "JSON-Objekt"},
+        {"PUT", "/api/text", R"({"text":5})", 400, "Der Text fehlt"},
+        {"PUT", "/api/text", R"({"text":"Zug \u0101 fährt"})", 422, "„ā“ (U+0101)"},
         {"PUT", "/api/text", R"({"text":"Lok 🚂"})", 422, "U+1F682"},
         {"PUT", "/api/text", R"({"text":"zwei\nZeilen"})", 422, "U+000A"},
-        {"PUT", "/api/text", R"({"text":"a\ud800b"})", 422, "the character U+D800"},
-        {"PUT", "/api/text", R"({"text":")" + QByteArray(32768, 'a') + R"("})", 422, "longer"},
-        {"POST", "/api/timer", R"({"on":"false"})", 400, "true or false"},
-        {"POST", "/api/timer", "", 400, "malformed"},
-        {"POST", "/api/play", R"({})", 400, "either"},
-        {"POST", "/api/play", R"({"presentation":"Punkt","runList":"Abend"})", 400, "either"},
-        {"POST", "/api/play", R"({"presentation":3})", 400, "either"},
-        {"POST", "/api/play", R"({"presentation":"Linie","runList":null})", 400, "either"},
-        {"POST", "/api/play", R"({"presentation":"../Linie"})", 400, "not a valid name"},
-        {"POST", "/api/play", R"({"presentation":"a\\b"})", 400, "not a valid name"},
-        {"POST", "/api/play", R"({"presentation":"Linie\u0000"})", 400, "not a valid name"},
-        {"POST", "/api/play", R"({"runList":"."})", 400, "not a valid name"},
-        {"POST", "/api/play", R"({"runList":".."})", 400, "not a valid name"},
-        {"POST", "/api/play", R"({"presentation":"Linie.LSL"})", 404, "no such name"},
-        {"POST", "/api/play", R"({"presentation":"linie"})", 404, "no such name"},
-        {"POST", "/api/play", R"({"runList":"Punkt"})", 404, "no such name"},
-        {"GET", "/api/runlists/..", {}, 400, "not a valid name"},
-        {"GET", "/api/runlists/%2E%2E", {}, 400, "not a valid name"},
-        {"GET", "/api/runlists/a%2Fb", {}, 400, "not a valid name"},
-        {"GET", "/api/runlists/a%5Cb", {}, 400, "not a valid name"},
-        {"GET", "/api/runlists/Morgen", {}, 404, "no such name"},
+        {"PUT", "/api/text", R"({"text":"a\ud800b"})", 422, "Zeichen U+D800"},
+        {"PUT", "/api/text", R"({"text":")" + QByteArray(32768, 'a') + R"("})", 422, "länger"},
+        {"POST", "/api/timer", R"({"on":"false"})", 400, "„an“ oder „aus“"},
+        {"POST", "/api/timer", "", 400, "JSON-Objekt"},
+        {"POST", "/api/play", R"({})", 400, "genau eine"},
+        {"POST", "/api/play", R"({"presentation":"Punkt","runList":"Abend"})", 400, "genau eine"},
+        {"POST", "/api/play", R"({"presentation":3})", 400, "genau eine"},
+        {"POST", "/api/play", R"({"presentation":"Linie","runList":null})", 400, "genau eine"},
+        {"POST", "/api/play", R"({"presentation":"../Linie"})", 400, "kein gültiger Name"},
+        {"POST", "/api/play", R"({"presentation":"a\\b"})", 400, "kein gültiger Name"},
+        {"POST", "/api/play", R"({"presentation":"Linie\u0000"})", 400, "kein gültiger Name"},
+        {"POST", "/api/play", R"({"runList":"."})", 400, "kein gültiger Name"},
+        {"POST", "/api/play", R"({"runList":".."})", 400, "kein gültiger Name"},
+        {"POST", "/api/play", R"({"presentation":"Linie.LSL"})", 404, "gibt es nicht"},
+        {"POST", "/api/play", R"({"presentation":"linie"})", 404, "gibt es nicht"},
+        {"POST", "/api/play", R"({"runList":"Punkt"})", 404, "gibt es nicht"},
+        {"GET", "/api/runlists/..", {}, 400, "kein gültiger Name"},
+        {"GET", "/api/runlists/%2E%2E", {}, 400, "kein gültiger Name"},
+        {"GET", "/api/runlists/a%2Fb", {}, 400, "kein gültiger Name"},
+        {"GET", "/api/runlists/a%5Cb", {}, 400, "kein gültiger Name"},
+        {"GET", "/api/runlists/Morgen", {}, 404, "gibt es nicht"},
         {"DELETE", "/api/text", {}, 405, ""},
     };
     for (const auto& [methode, pfad, körper, status, meldung] : fälle) {

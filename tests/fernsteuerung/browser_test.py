@@ -5,7 +5,15 @@ Starts glanzzug headless on the demo folder with the wire recorded to a file and
 remote control on a free loopback port, opens the address it prints, and checks that
   - the canvas lights exactly the LEDs the recorded wire lights,
   - a presentation's play button changes the status and the LEDs,
-  - a typed text shows on the LEDs.
+  - a typed text shows on the LEDs,
+  - a text saved into a presentation while its run list plays is in the file and on the
+    LEDs on the next round,
+  - "Abspielen" on the animation "Lok" moves its pictures; pause and continue the run list,
+  - a picture uploaded from the page is listed and goes into a presentation's picture list,
+  - "Dunkel" and "Weiter",
+  - a wrong or missing token stops the page with a German message,
+  - the QR code of the window's "Fernsteuerung" (window under Xvfb, scanned with zbarimg)
+    opens the page (skipped when xvfb-run, xdotool, zbarimg or imagemagick is missing).
 Exits 77 (skipped) when chromium, chromedriver or selenium is missing.
 
     browser_test.py GLANZZUG DEMO_FOLDER [SCREENSHOT_FOLDER]
@@ -13,8 +21,11 @@ Exits 77 (skipped) when chromium, chromedriver or selenium is missing.
 import os
 import re
 import select
+import shlex
+import signal
 import shutil
 import stat
+import struct
 import subprocess
 import sys
 import tempfile
@@ -88,12 +99,157 @@ def warten(bedingung, sekunden, was):
     raise AssertionError("timed out waiting for " + was)
 
 
+def nur_blau(leds):
+    an = [v for v in leds if v]
+    return len(an) >= 10 and all(v == 4 for v in an)
+
+
+def telefon_schritte(browser, ordner, leinwand, text, knopf, bilder, tmp):
+    # A text saved while the run list plays: in the file, the list plays on, and the LEDs
+    # show it on the next round.
+    knopf("Test", "lauflisten").click()
+    warten(lambda: text("darstellung") == "Kurz1" and text("laeuft") == "ja", 10, "Kurz1 in the run list")
+    speichern = browser.find_element(By.ID, "textSpeichern")
+    warten(lambda: speichern.text == "In „Kurz1“ speichern" and speichern.is_enabled(), 5, "the save button")
+    eingabe = browser.find_element(By.ID, "textEingabe")
+    warten(lambda: eingabe.get_attribute("value") == "ABCDEFGH", 5, "the text box to show the current text")
+    eingabe.clear()
+    eingabe.send_keys("#4" + "I" * 40)
+    beginn = time.monotonic()
+    speichern.click()
+    warten(lambda: "gespeichert" in text("meldung"), 5, "the save")
+    with open(os.path.join(ordner, "Kurz1.LSL"), "rb") as d:
+        assert b"\r\nText=#4" + b"I" * 40 + b"\r\n" in d.read(), "the text is not in the file"
+    # Shown at once, unless the run list moved on meanwhile.
+    warten(lambda: nur_blau(leinwand()) or text("darstellung") != "Kurz1", 5, "the saved text on the LEDs at once")
+    if text("darstellung") == "Kurz1":
+        print(f"saved text on the canvas {1000 * (time.monotonic() - beginn):.0f} ms after the click")
+    assert text("laeuft") == "ja", "saving stopped the run list"
+    warten(lambda: text("darstellung") == "Kurz2", 10, "the run list to move on")
+    warten(lambda: text("darstellung") == "Kurz1", 10, "the next round")
+    warten(lambda: nur_blau(leinwand()), 5, "the saved text on the next round")
+    markiert = browser.find_elements(By.CSS_SELECTOR, "#eintraege li.laeuft")
+    assert [li.get_attribute("data-name") for li in markiert] in (["Kurz1"], ["Kurz2"]), "no entry marked"
+
+    # "Lok" plays as in a run list: its pictures change; the run list pauses.
+    knopf("Lok", "darstellungen").click()
+    warten(lambda: text("pauseText") == "Lauf-Liste „Test“ pausiert", 5, "the pause")
+    gesehen = set()
+    warten(lambda: gesehen.add(tuple(leinwand())) or len(gesehen) >= 4, 10, "the animation to move")
+    browser.find_element(By.ID, "fortsetzen").click()
+    warten(lambda: text("laeuft") == "ja" and not browser.find_element(By.ID, "pause").is_displayed(), 5,
+           "the run list to go on")
+    warten(lambda: text("darstellung") in ("Kurz1", "Kurz2"), 5, "an entry of the run list")
+
+    # A picture from the phone: listed, then into the picture list of Kurz2.
+    bild = os.path.join(tmp, "Punkt Bild.bmp")
+    with open(bild, "wb") as d:
+        d.write(bmp(8, 8))
+    browser.find_element(By.ID, "bildDatei").send_keys(bild)
+    browser.find_element(By.ID, "hochladen").click()
+    warten(lambda: browser.find_elements(By.CSS_SELECTOR, '#bilderListe li[data-name="Punkt Bild.bmp"]'), 5,
+           "the picture in the list")
+    assert os.path.isfile(os.path.join(ordner, "Punkt Bild.bmp"))
+    from selenium.webdriver.support.ui import Select
+    Select(browser.find_element(By.ID, "bildDarstellung")).select_by_value("Kurz2")
+    browser.find_element(By.CSS_SELECTOR, '#bilderListe li[data-name="Punkt Bild.bmp"] button').click()
+    warten(lambda: "aufgenommen" in text("meldung"), 5, "the picture list to be saved")
+    with open(os.path.join(ordner, "Kurz2.LSL"), "rb") as d:
+        assert b"AniB=Punkt Bild.bmp/" in d.read()
+
+    # Dark and on again.
+    browser.find_element(By.ID, "dunkel").click()
+    warten(lambda: text("timer") == "aus (dunkel)" and not any(leinwand()), 5, "the dark sign")
+    if bilder:
+        browser.save_screenshot(os.path.join(bilder, "fernsteuerung-dunkel.png"))
+    browser.find_element(By.ID, "weiter").click()
+    warten(lambda: text("timer") == "an", 5, "the sign to go on")
+
+
+def bmp(breite, höhe):
+    """A 24-bit BMP, red."""
+    zeile = b"\x00\x00\xff" * breite + b"\x00" * ((4 - breite * 3 % 4) % 4)
+    daten = zeile * höhe
+    kopf = b"BM" + struct.pack("<IHHI", 54 + len(daten), 0, 0, 54)
+    info = struct.pack("<IiiHHIIiiII", 40, breite, höhe, 1, 24, 0, len(daten), 2835, 2835, 0, 0)
+    return kopf + info + daten
+
+
+def falscher_schlüssel(browser, adresse, bilder):
+    basis = adresse.split("#", 1)[0]
+    for ziel, grund in ((basis + "#token=" + "0" * 64, "falsch"), (basis, "keinen Zugangsschlüssel")):
+        browser.get("about:blank")
+        browser.get(ziel)
+        zugang = browser.find_element(By.ID, "zugang")
+        warten(lambda: zugang.is_displayed() and grund in zugang.text, 5, "the token message")
+        assert "„Fernsteuerung“" in zugang.text and "journalctl -u glanzzug" in zugang.text, zugang.text
+        knöpfe = browser.find_elements(By.CSS_SELECTOR, "main button")
+        assert knöpfe and not any(k.is_enabled() for k in knöpfe), "controls still active"
+        assert browser.find_element(By.ID, "verbindung").text == "kein Zugang"
+        if bilder:
+            browser.save_screenshot(os.path.join(bilder, "fernsteuerung-ohne-zugang.png"))
+
+
+def qr_code(glanzzug, ordner, tmp, browser, text, bilder):
+    """The window's "Fernsteuerung" under Xvfb: its QR code, scanned from a screenshot,
+    opens the page."""
+    werkzeuge = ["xvfb-run", "xdotool", "zbarimg", "import"]
+    if not all(shutil.which(w) for w in werkzeuge):
+        print("QR code part skipped: needs " + ", ".join(werkzeuge))
+        return
+    bild = os.path.join(tmp, "fenster.png")
+    ordner = shutil.copytree(ordner, os.path.join(tmp, "fenster-ordner"))
+    # The window plays until this script is ended; the screenshot shows its open dialog.
+    skript = f"""
+{shlex.quote(glanzzug)} --folder {shlex.quote(ordner)} --port record:{shlex.quote(os.path.join(tmp, "draht2"))} \\
+    --http 127.0.0.1:0 --http-token-file {shlex.quote(os.path.join(tmp, "config", "http-token"))} 2>/dev/null &
+fenster=$(xdotool search --sync --onlyvisible --classname glanzzug | head -1)
+eval $(xdotool getwindowgeometry --shell "$fenster")
+sleep 1
+xdotool mousemove --window "$fenster" $((WIDTH - 45)) $((HEIGHT - 12)) click 1
+for i in $(seq 50); do
+    xdotool search --onlyvisible --name '^Fernsteuerung$' >/dev/null 2>&1 && break
+    sleep 0.2
+done
+sleep 0.5
+import -window root png:{shlex.quote(bild)}.neu && mv {shlex.quote(bild)}.neu {shlex.quote(bild)}
+wait
+"""
+    umgebung = dict(os.environ)
+    umgebung.pop("QT_QPA_PLATFORM", None)
+    # A screen tall enough for the whole window, so that its status bar can be clicked.
+    xvfb = subprocess.Popen(["xvfb-run", "-a", "-s", "-screen 0 1366x1000x24", "bash", "-c", skript], env=umgebung,
+                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, start_new_session=True)
+    try:
+        warten(lambda: os.path.exists(bild), 40, "the screenshot of the window's Fernsteuerung")
+        if bilder:
+            shutil.copy(bild, os.path.join(bilder, "fenster-fernsteuerung.png"))
+        gelesen = subprocess.run(["zbarimg", "--raw", "-q", bild], capture_output=True, text=True)
+        url = gelesen.stdout.strip()
+        assert re.fullmatch(r"http://127\.0\.0\.1:\d+/#token=[0-9a-f]{64}", url), "QR code: " + repr(url)
+        browser.get("about:blank")
+        browser.get(url)
+        warten(lambda: text("darstellung") not in ("", "–") and text("verbindung") == "live", 10,
+               "the page opened from the QR code")
+    finally:
+        os.killpg(xvfb.pid, signal.SIGTERM)
+        xvfb.wait(10)
+
+
 def main():
     glanzzug, demo = sys.argv[1], sys.argv[2]
     bilder = sys.argv[3] if len(sys.argv) > 3 else None
     tmp = tempfile.mkdtemp(prefix="glanzzug-browser-")
     ordner = os.path.join(tmp, "ordner")
     shutil.copytree(demo, ordner)
+    # A short run list, so that a round takes a second, not a minute.
+    kurz = {"Kurz1": "AuWa=0\r\nText=ABCDEFGH\r\nPixl=1\r\nLaRi=4\r\nTemp=10\r\nWaZe=10\r\nAniZ=2\r\nUhr1=0\r\n",
+            "Kurz2": "AuWa=5\r\nPixl=1\r\nTemp=10\r\nWaZe=300\r\nAniZ=5\r\nUhr1=0\r\n"}
+    for name, inhalt in kurz.items():
+        with open(os.path.join(ordner, name + ".LSL"), "w", newline="") as d:
+            d.write(inhalt)
+    with open(os.path.join(ordner, "Test.LAL"), "w", newline="") as d:
+        d.write("Kurz1\r\nKurz2\r\n")
     draht = os.path.join(tmp, "draht")
     token_datei = os.path.join(tmp, "config", "http-token")
     umgebung = dict(os.environ, QT_QPA_PLATFORM="offscreen")
@@ -150,7 +306,8 @@ def main():
 
         # The demo plays at once; the live view follows the wire.
         warten(lambda: browser.execute_script("return window.glanzzug.bilder") > 0, 10, "a live frame")
-        warten(lambda: text("darstellung") == "Willkommen", 5, "the status")
+        # Some entry of the demo's run list (a slow start may have passed the first).
+        warten(lambda: text("darstellung") not in ("", "–"), 5, "the status")
         if bilder:
             os.makedirs(bilder, exist_ok=True)
             time.sleep(1.5)
@@ -172,7 +329,7 @@ def main():
         eingabe.clear()
         eingabe.send_keys("#4" + "I" * 40)
         browser.find_element(By.ID, "textSenden").click()
-        warten(lambda: "übernommen" in text("meldung"), 5, "the text to be taken")
+        warten(lambda: "gilt jetzt" in text("meldung"), 5, "the text to be taken")
 
         def nur_blau():
             leds = leinwand()
@@ -186,17 +343,25 @@ def main():
         eingabe.clear()
         eingabe.send_keys("Zug \u0101")
         browser.find_element(By.ID, "textSenden").click()
-        warten(lambda: "Nicht möglich" in text("meldung") and "U+0101" in text("meldung"), 5, "the refusal")
+        warten(lambda: text("meldung").startswith("Der Text kann „ā“ (U+0101)"), 5, "the German refusal")
+        browser.find_element(By.ID, "timerAn").click()
+
+        telefon_schritte(browser, ordner, leinwand, text, knopf, bilder, tmp)
 
         if bilder:
-            browser.find_element(By.ID, "timerAn").click()
             browser.set_window_size(412, 915)
             time.sleep(1.5)
+            breiter = browser.execute_script(
+                "return [...document.querySelectorAll('body *')].filter(e => e.getBoundingClientRect().right > "
+                "document.documentElement.clientWidth + 1).map(e => e.tagName + '#' + e.id + '.' + e.className)")
+            assert not breiter, "wider than a phone: " + repr(breiter[:8])
             browser.save_screenshot(os.path.join(bilder, "fernsteuerung-telefon.png"))
             höhe = browser.execute_script("return document.documentElement.scrollHeight")
             browser.set_window_size(412, höhe + 150)
             time.sleep(1)
             browser.save_screenshot(os.path.join(bilder, "fernsteuerung-telefon-ganz.png"))
+        falscher_schlüssel(browser, adresse, bilder)
+        qr_code(glanzzug, ordner, tmp, browser, text, bilder)
         print("browser test passed")
     finally:
         if browser:

@@ -2,6 +2,8 @@
 // The remote control page: shows the sign's LEDs live and drives the program through its
 // /api/ requests. The token comes from the address's fragment (#token=...), which the
 // browser never sends to the server; every request carries it in its Authorization header.
+// Sections: requests and messages; LED panel; live view; status; text; run list; names;
+// pictures; start.
 
 const schluessel = new URLSearchParams(location.hash.slice(1)).get("token") || "";
 const leinwand = document.getElementById("leds");
@@ -13,7 +15,12 @@ let bilder = 0;               // live messages received
 let zeichnenAngefragt = false;
 let stand = null;             // the latest /api/status
 
+let gesperrt = false;         // the token is wrong or missing: nothing more is sent
+const wiederholungen = [];    // interval timers, stopped when the token is refused
+
 function $(id) { return document.getElementById(id); }
+
+// ---- Requests and messages ----
 
 function melden(text, fehler) {
   const m = $("meldung");
@@ -21,28 +28,81 @@ function melden(text, fehler) {
   m.className = fehler ? "fehler" : "";
 }
 
-// German words for the server's refusals; its own message follows.
+// German sentences for refusals that carry no "meldung" of their own (the server's
+// refusals before a request reaches the program).
 const FEHLER = {
-  400: "Ungültige Anfrage",
-  401: "Zugangsschlüssel fehlt oder ist falsch",
-  404: "Nicht gefunden",
-  413: "Zu groß",
-  422: "Nicht möglich",
+  400: "Die Anfrage war ungültig.",
+  404: "Das gibt es nicht.",
+  405: "Diese Anfrage ist so nicht erlaubt.",
+  409: "Das geht gerade nicht.",
+  413: "Das ist zu groß.",
+  415: "Diese Art Datei nimmt Glanzzug nicht.",
+  422: "Das ist nicht möglich.",
+  503: "Glanzzug ist gerade ausgelastet; bitte gleich noch einmal versuchen.",
 };
 
-async function api(methode, pfad, inhalt) {
+const WO_DIE_ADRESSE_STEHT =
+  "Die richtige Adresse steht im Glanzzug-Fenster unter „Fernsteuerung“ (mit QR-Code zum Scannen), " +
+  "im Terminal, in dem Glanzzug gestartet wurde, und beim Dienst im Journal („journalctl -u glanzzug“).";
+
+class Abgelehnt extends Error {
+  constructor(status, meldung, code) { super(meldung); this.status = status; this.code = code; }
+}
+
+// Stops everything for good: a wrong or missing token does not get better by retrying.
+function zugangGesperrt(grund) {
+  if (gesperrt) return;
+  gesperrt = true;
+  for (const w of wiederholungen) clearInterval(w);
+  const z = $("zugang");
+  z.textContent = grund + " " + WO_DIE_ADRESSE_STEHT;
+  z.hidden = false;
+  $("verbindung").textContent = "kein Zugang";
+  $("verbindung").className = "aus";
+  for (const e of document.querySelectorAll("main button, main input, main select")) e.disabled = true;
+  melden("", false);
+}
+
+async function api(methode, pfad, inhalt, roh) {
+  if (gesperrt) throw new Abgelehnt(401, "");
   const kopf = { "Authorization": "Bearer " + schluessel };
-  if (inhalt !== undefined) kopf["Content-Type"] = "application/json";
-  const antwort = await fetch(pfad, {
-    method: methode, headers: kopf, cache: "no-store",
-    body: inhalt === undefined ? undefined : JSON.stringify(inhalt),
-  });
+  if (inhalt !== undefined && !roh) kopf["Content-Type"] = "application/json";
+  let antwort;
+  try {
+    antwort = await fetch(pfad, {
+      method: methode, headers: kopf, cache: "no-store",
+      body: inhalt === undefined ? undefined : roh ? inhalt : JSON.stringify(inhalt),
+    });
+  } catch (e) {
+    throw new Abgelehnt(0, "Glanzzug ist nicht erreichbar. Läuft das Programm, und ist das Telefon im selben Netz?");
+  }
   const daten = await antwort.json().catch(() => ({}));
+  if (antwort.status === 401) {
+    zugangGesperrt("Der Zugangsschlüssel in dieser Adresse ist falsch oder veraltet.");
+    throw new Abgelehnt(401, "");
+  }
   if (!antwort.ok) {
-    throw new Error((FEHLER[antwort.status] || "Fehler " + antwort.status) +
-                    (daten.error ? ": " + daten.error : ""));
+    throw new Abgelehnt(antwort.status,
+                        daten.meldung || FEHLER[antwort.status] || "Das hat nicht geklappt (Fehler " + antwort.status + ").",
+                        daten.code);
   }
   return daten;
+}
+
+// Runs a request; its answer (a status or a run list) is shown, then the success message.
+async function handeln(methode, pfad, inhalt, erfolg, roh) {
+  try {
+    const daten = await api(methode, pfad, inhalt, roh);
+    if (daten && daten.display) standZeigen(daten);
+    if (daten && Array.isArray(daten.entries)) listeZeigen(daten);
+    if (erfolg) melden(erfolg, false);
+    standLaden();
+    listeLaden();
+    return daten;
+  } catch (e) {
+    if (e.message) melden(e.message, true);
+    return null;
+  }
 }
 
 // ---- The LED panel, drawn as the window's LED panel draws it ----
@@ -125,6 +185,7 @@ function neuZeichnen() {
 // ---- Live view ----
 
 function liveVerbinden() {
+  if (gesperrt) return;
   const ws = new WebSocket((location.protocol === "https:" ? "wss://" : "ws://") + location.host +
                            "/api/live?token=" + encodeURIComponent(schluessel));
   ws.binaryType = "arraybuffer";
@@ -135,14 +196,17 @@ function liveVerbinden() {
     bilder++;
     neuZeichnen();
   };
-  ws.onclose = () => {
+  ws.onclose = async () => {
+    if (gesperrt) return;
     $("verbindung").textContent = "getrennt – verbinde neu …";
     $("verbindung").className = "aus";
+    // A refused token closes the socket too; the status request tells which it was.
+    try { await api("GET", "/api/status"); } catch (e) { if (gesperrt) return; }
     setTimeout(liveVerbinden, 2000);
   };
 }
 
-// ---- Status, names and actions ----
+// ---- Status ----
 
 function standZeigen(s) {
   const vorher = stand;
@@ -152,44 +216,27 @@ function standZeigen(s) {
   $("laeuft").textContent = s.playing ? "ja" : "nein";
   $("modus").textContent = s.modeName;
   $("durchlauf").textContent = s.pass;
-  $("timer").textContent = s.timer ? "an" : "aus";
+  $("timer").textContent = s.dark ? "aus (dunkel)" : s.timer ? "an" : "aus";
+  $("pause").hidden = !s.paused;
+  $("pauseText").textContent = s.pauseText || "";
+  $("dunkelHinweis").hidden = !s.dark;
+  $("dunkel").hidden = !!s.dark;
+  $("weiter").hidden = !s.dark;
   for (const li of document.querySelectorAll("#darstellungen li"))
     li.classList.toggle("laeuft", li.dataset.name === s.presentation);
   for (const li of document.querySelectorAll("#lauflisten li"))
     li.classList.toggle("laeuft", s.playing && li.dataset.name === s.runList);
+  textStandZeigen(s);
   if (!vorher || vorher.display.width !== s.display.width || vorher.display.height !== s.display.height)
     anordnungLaden();
 }
 
-async function handeln(methode, pfad, inhalt, erfolg) {
+async function standLaden() {
   try {
-    standZeigen(await api(methode, pfad, inhalt));
-    melden(erfolg, false);
+    standZeigen(await api("GET", "/api/status"));
   } catch (e) {
-    melden(e.message, true);
+    if (e.message) melden(e.message, true);
   }
-}
-
-function namenZeigen(liste, namen, schluesselName, wort) {
-  const ul = $(liste);
-  const alt = [...ul.children].map((li) => li.dataset.name);
-  if (alt.length === namen.length && alt.every((n, i) => n === namen[i])) return;
-  ul.replaceChildren();
-  for (const name of namen) {
-    const li = document.createElement("li");
-    li.dataset.name = name;
-    const span = document.createElement("span");
-    span.textContent = name;
-    const knopf = document.createElement("button");
-    knopf.type = "button";
-    knopf.textContent = "Abspielen";
-    knopf.setAttribute("aria-label", wort + " „" + name + "“ abspielen");
-    knopf.addEventListener("click", () =>
-      handeln("POST", "/api/play", { [schluesselName]: name }, wort + " „" + name + "“ gewählt."));
-    li.append(span, knopf);
-    ul.append(li);
-  }
-  if (stand) standZeigen(stand);
 }
 
 async function anordnungLaden() {
@@ -199,28 +246,209 @@ async function anordnungLaden() {
   } catch (e) { /* the next status shows what is wrong */ }
 }
 
-async function namenLaden() {
-  try {
-    namenZeigen("darstellungen", await api("GET", "/api/presentations"), "presentation", "Darstellung");
-    namenZeigen("lauflisten", await api("GET", "/api/runlists"), "runList", "Lauf-Liste");
-  } catch (e) {
-    melden(e.message, true);
+// ---- Text ----
+
+let textBearbeitet = false; // typed since the box last showed the program's text
+let textFuer = "";          // the presentation on show when typing began: "Speichern" goes there
+
+function textStandZeigen(s) {
+  const eingabe = $("textEingabe");
+  // Typing began for a presentation that is gone from the sign, and the box is left:
+  // the box shows what is on show now.
+  if (textBearbeitet && s.presentation !== textFuer && document.activeElement !== eingabe) textBearbeitet = false;
+  if (!textBearbeitet && document.activeElement !== eingabe && eingabe.value !== s.text) eingabe.value = s.text;
+  const ziel = textBearbeitet ? textFuer : s.presentation;
+  $("textSpeichern").textContent = "In „" + ziel + "“ speichern";
+  if (!gesperrt) {
+    $("textSenden").disabled = !s.textMode;
+    $("textSpeichern").disabled = !s.textMode && ziel === s.presentation;
+  }
+  $("textHinweis").textContent = s.textMode
+    ? "„Nur jetzt“ gilt, bis die Darstellung wechselt; „In „" + ziel +
+      "“ speichern“ schreibt den Text in die Darstellung, auch für die nächste Runde der Lauf-Liste."
+    : "„" + s.presentation + "“ zeigt keinen Lauf-Text (Modus „" + s.modeName + "“).";
+}
+
+async function textSenden(speichern) {
+  const text = $("textEingabe").value;
+  const name = textBearbeitet ? textFuer : stand ? stand.presentation : "";
+  const inhalt = { text, save: speichern, presentation: name };
+  if (text === "") {
+    if (!confirm("Der Text ist leer. Soll die Anzeige wirklich ohne Text laufen?")) return;
+    inhalt.confirmEmpty = true;
+  }
+  const ok = await handeln("PUT", "/api/text", inhalt,
+                           speichern ? "Text in „" + name + "“ gespeichert."
+                                     : "Lauf-Text gilt jetzt – bis die Darstellung wechselt.");
+  if (ok) textBearbeitet = false;
+}
+
+// ---- Run list ----
+
+let liste = null; // the latest /api/runlist
+
+function eintragsKnopf(text, titel, tun) {
+  const k = document.createElement("button");
+  k.type = "button";
+  k.textContent = text;
+  k.title = titel;
+  k.setAttribute("aria-label", titel);
+  k.addEventListener("click", tun);
+  return k;
+}
+
+function listeZeigen(l) {
+  const gleich = liste && JSON.stringify(liste) === JSON.stringify(l);
+  liste = l;
+  if (gleich) return;
+  $("listeTitel").textContent = "Lauf-Liste „" + l.name + "“" + (l.paused ? " – pausiert" : "");
+  const ol = $("eintraege");
+  ol.replaceChildren();
+  l.entries.forEach((name, i) => {
+    const li = document.createElement("li");
+    li.dataset.name = name;
+    li.classList.toggle("laeuft", i === l.selected);
+    if (i === l.selected) li.setAttribute("aria-current", "true");
+    const span = document.createElement("span");
+    span.textContent = name || "(leer)";
+    const knoepfe = document.createElement("div");
+    knoepfe.className = "knoepfe";
+    knoepfe.append(
+      eintragsKnopf("ab hier abspielen", "„" + name + "“ und danach die Lauf-Liste abspielen",
+                    () => handeln("POST", "/api/runlist/play", { index: i }, "Lauf-Liste läuft ab „" + name + "“.")),
+      eintragsKnopf("▲", "nach oben", () => handeln("POST", "/api/runlist/move", { index: i, to: i - 1 }, "")),
+      eintragsKnopf("▼", "nach unten", () => handeln("POST", "/api/runlist/move", { index: i, to: i + 1 }, "")),
+      eintragsKnopf("Entfernen", "„" + name + "“ aus der Lauf-Liste entfernen",
+                    () => handeln("POST", "/api/runlist/remove", { index: i },
+                                  "„" + name + "“ entfernt – „Lauf-Liste speichern“ behält es.")));
+    knoepfe.children[1].disabled = i === 0;
+    knoepfe.children[2].disabled = i === l.entries.length - 1;
+    li.append(span, knoepfe);
+    ol.append(li);
+  });
+  if (l.total > l.entries.length) {
+    const li = document.createElement("li");
+    li.textContent = "… und " + (l.total - l.entries.length) + " weitere";
+    ol.append(li);
   }
 }
 
-async function standLaden() {
+async function listeLaden() {
   try {
-    standZeigen(await api("GET", "/api/status"));
+    listeZeigen(await api("GET", "/api/runlist"));
+  } catch (e) { /* the status shows what is wrong */ }
+}
+
+// ---- Names of presentations and run lists ----
+
+function auswahlFuellen(id, namen) {
+  const sel = $(id);
+  const alt = sel.value;
+  sel.replaceChildren(...namen.map((n) => new Option(n, n)));
+  if (namen.includes(alt)) sel.value = alt;
+}
+
+function namenZeigen(ul, namen, schluesselName, wort) {
+  const alt = [...ul.children].map((li) => li.dataset.name);
+  if (alt.length === namen.length && alt.every((n, i) => n === namen[i])) return;
+  ul.replaceChildren();
+  for (const name of namen) {
+    const li = document.createElement("li");
+    li.dataset.name = name;
+    const span = document.createElement("span");
+    span.textContent = name;
+    li.append(span, eintragsKnopf("Abspielen", wort + " „" + name + "“ abspielen",
+                                  () => handeln("POST", "/api/play", { [schluesselName]: name },
+                                                wort + " „" + name + "“ gewählt.")));
+    ul.append(li);
+  }
+  if (stand) standZeigen(stand);
+}
+
+async function namenLaden() {
+  try {
+    const darstellungen = await api("GET", "/api/presentations");
+    namenZeigen($("darstellungen"), darstellungen, "presentation", "Darstellung");
+    auswahlFuellen("einfuegenName", darstellungen);
+    auswahlFuellen("bildDarstellung", darstellungen);
+    namenZeigen($("lauflisten"), await api("GET", "/api/runlists"), "runList", "Lauf-Liste");
+    bilderZeigen(await api("GET", "/api/pictures"));
   } catch (e) {
-    melden(e.message, true);
+    if (e.message) melden(e.message, true);
   }
 }
+
+// ---- Pictures ----
+
+const ENDUNGEN = { "image/jpeg": ".jpg", "image/png": ".png", "image/bmp": ".bmp", "image/gif": ".gif" };
+
+function bilderZeigen(namen) {
+  const ul = $("bilderListe");
+  const alt = [...ul.children].map((li) => li.dataset.name);
+  if (alt.length === namen.length && alt.every((n, i) => n === namen[i])) return;
+  ul.replaceChildren();
+  for (const name of namen) {
+    const li = document.createElement("li");
+    li.dataset.name = name;
+    const span = document.createElement("span");
+    span.textContent = name;
+    li.append(span, eintragsKnopf("Hinzufügen", "„" + name + "“ der gewählten Darstellung hinzufügen", () => {
+      const d = $("bildDarstellung").value;
+      handeln("POST", "/api/picturelist", { presentation: d, picture: name },
+              "„" + name + "“ in die Bilder-Liste von „" + d + "“ aufgenommen und gespeichert.");
+    }));
+    ul.append(li);
+  }
+}
+
+// A name the folder can keep: the file's own name without odd characters, with the
+// extension of its type.
+function bildName(datei) {
+  const endung = ENDUNGEN[datei.type] || "";
+  const stamm = datei.name.replace(/\.[^.]*$/, "").normalize("NFC")
+    .replace(/[^A-Za-z0-9ÄÖÜäöüß _-]/g, "_").replace(/^[ ._]+/, "").slice(0, 60) || "Bild";
+  return stamm + endung;
+}
+
+async function hochladen() {
+  const datei = $("bildDatei").files[0];
+  if (!datei) { melden("Bitte zuerst ein Bild wählen.", true); return; }
+  if (datei.size > 8 * 1024 * 1024) { melden("Das Bild ist größer als 8 MB.", true); return; }
+  const name = bildName(datei);
+  const ok = await handeln("PUT", "/api/pictures/" + encodeURIComponent(name), datei,
+                           "„" + name + "“ liegt jetzt im Ordner.", true);
+  if (ok) {
+    bilderZeigen(ok);
+    $("bildDatei").value = "";
+    $("bildGewaehlt").textContent = "kein Bild gewählt";
+  }
+}
+
+// ---- Start ----
 
 $("timerAn").addEventListener("click", () => handeln("POST", "/api/timer", { on: true }, "Timer an."));
 $("timerAus").addEventListener("click", () => handeln("POST", "/api/timer", { on: false }, "Timer aus."));
-$("textFormular").addEventListener("submit", (e) => {
-  e.preventDefault();
-  handeln("PUT", "/api/text", { text: $("textEingabe").value }, "Lauf-Text übernommen.");
+$("dunkel").addEventListener("click", () => handeln("POST", "/api/dark", { on: true }, "Die Anzeige ist dunkel."));
+$("weiter").addEventListener("click", () => handeln("POST", "/api/dark", { on: false }, "Die Anzeige läuft weiter."));
+$("fortsetzen").addEventListener("click", () =>
+  handeln("POST", "/api/runlist/continue", {}, "Die Lauf-Liste läuft weiter."));
+$("textEingabe").addEventListener("input", () => {
+  if (!textBearbeitet && stand) textFuer = stand.presentation;
+  textBearbeitet = true;
+});
+$("textFormular").addEventListener("submit", (e) => { e.preventDefault(); textSenden(false); });
+$("textSpeichern").addEventListener("click", () => textSenden(true));
+$("einfuegen").addEventListener("click", () => {
+  const name = $("einfuegenName").value;
+  handeln("POST", "/api/runlist/insert", { index: liste ? liste.total : 0, presentation: name },
+          "„" + name + "“ angehängt – „Lauf-Liste speichern“ behält es.");
+});
+$("listeSpeichern").addEventListener("click", () =>
+  handeln("POST", "/api/runlist/save", {}, "Lauf-Liste gespeichert."));
+$("hochladen").addEventListener("click", hochladen);
+$("bildDatei").addEventListener("change", () => {
+  const d = $("bildDatei").files[0];
+  $("bildGewaehlt").textContent = d ? d.name : "kein Bild gewählt";
 });
 window.addEventListener("resize", neuZeichnen);
 
@@ -228,14 +456,13 @@ window.addEventListener("resize", neuZeichnen);
 window.glanzzug = { ledMitte, get bilder() { return bilder; } };
 
 if (!schluessel) {
-  melden("Die Adresse enthält keinen Zugangsschlüssel (#token=…). Öffnen Sie die Adresse, " +
-         "die Glanzzug beim Start ausgibt.", true);
+  zugangGesperrt("Diese Adresse enthält keinen Zugangsschlüssel (#token=…).");
 } else {
   zeichnen();
   anordnungLaden();
   namenLaden();
   standLaden();
+  listeLaden();
   liveVerbinden();
-  setInterval(standLaden, 1000);
-  setInterval(namenLaden, 10000);
+  wiederholungen.push(setInterval(standLaden, 1000), setInterval(listeLaden, 2000), setInterval(namenLaden, 10000));
 }
