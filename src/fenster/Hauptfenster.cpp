@@ -7,6 +7,8 @@
 #include "Signale.h"
 #include "Start.h"
 #include "ZeitgeberTreiber.h"
+#include "ZeitplanDialog.h"
+#include "ZeitplanSteuerung.h"
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -44,6 +46,19 @@ Hauptfenster::Hauptfenster(Fenster& f, const PortWahl& port) : f_(f) {
     bindeTitel(this, f.Titel);
     bindeStatus(statusBar(), f.Statuszeile);
     f.Statuszeile.setzeText(QStringLiteral("Port: ") + port.beschreibung);
+    // The weekly schedule: what holds now, and its editor.
+    if (ZeitplanSteuerung* zeitplan = ZeitplanSteuerung::von(f)) {
+        auto* jetzt = new QLabel(this);
+        jetzt->setObjectName(QStringLiteral("ZeitplanZustand"));
+        binde(jetzt, zeitplan->Zustand);
+        statusBar()->addPermanentWidget(jetzt);
+        auto* knopf = new QPushButton(QStringLiteral("Zeitplan"), this);
+        knopf->setObjectName(QStringLiteral("Zeitplan"));
+        knopf->setToolTip(QStringLiteral("Wochenplan: welche Lauf-Liste wann spielt und wann die Anzeige dunkel ist"));
+        connect(knopf, &QPushButton::clicked, this,
+                [this, zeitplan] { zeitplanBearbeiten(zeitplan, f_.AlleLL.liste(), this); });
+        statusBar()->addPermanentWidget(knopf);
+    }
     // The first failed port write stays in the status bar (and goes to standard error);
     // playing goes on, so that the user decides.
     if (port.port)
@@ -84,6 +99,7 @@ int fensterSpielen(Fenster& f, const PortWahl& port, QApplication& app) {
     if (!qtTexteAufDeutsch(app))
         std::fprintf(stderr, "glanzzug: Qt's German texts are missing (package qt6-translations-l10n); "
                              "standard buttons stay English\n");
+    ZeitplanSteuerung zeitplan(f);
     Hauptfenster fenster(f, port);
     QtDialoge dialoge(&fenster);
     f.dialoge = &dialoge;
@@ -91,6 +107,7 @@ int fensterSpielen(Fenster& f, const PortWahl& port, QApplication& app) {
     f.ablauf.fensterZeigen = [&fenster](Fenster&) { fenster.show(); };
     Signale::beiBeendenAufrufen([&fenster] { fenster.close(); });
     Form_Load(f);
+    zeitplan.starten();
     const int status = app.exec();
     fenster.close();
     f.dialoge = nullptr;

@@ -1,4 +1,5 @@
 #include "Anfragen.h"
+#include "AnfragenZeitplan.h"
 #include "DateiZugriff.h"
 #include "DarstellungLaden.h"
 #include "Fenster.h"
@@ -141,6 +142,8 @@ constexpr Route kRouten[] = {
     {Methode::Post, u"/api/play", false, spielen},
     {Methode::Put, u"/api/text", false, text},
     {Methode::Post, u"/api/timer", false, timer},
+    {Methode::Get, u"/api/schedule", false, zeitplanAbfragen},
+    {Methode::Put, u"/api/schedule", false, zeitplanSetzen},
 };
 } // namespace
 
@@ -177,6 +180,7 @@ QByteArray Anfragen::status() const {
         {QStringLiteral("display"), QJsonObject{{QStringLiteral("width"), f.DisplayBreite},
                                                 {QStringLiteral("height"), f.DisplayHöhe}}},
         {QStringLiteral("port"), portBeschreibung},
+        {QStringLiteral("schedule"), zeitplanStatus(f)},
     };
     return QJsonDocument(o).toJson(QJsonDocument::Compact);
 }

@@ -24,7 +24,7 @@ struct Anfragen {
     Antwort beantworten(Methode methode, const QString& pfad, const QByteArray& körper);
 
     // {"presentation", "runList", "playing", "timer", "mode", "modeName", "pass",
-    //  "display": {"width", "height"}, "port"}
+    //  "display": {"width", "height"}, "port", "schedule" (AnfragenZeitplan.h)}
     QByteArray status() const;
 };
 
