@@ -48,7 +48,7 @@ QJsonArray woche(const std::vector<Regel>& regeln, const QDate& heute) {
         QJsonArray bänder;
         for (std::size_t k = 0; k + 1 < kanten.size(); ++k) {
             const int regel = gültigeRegel(regeln, wandzeit(tag, kanten[k]));
-            if (!bänder.isEmpty() && bänder.last()[QStringLiteral("rule")].toInt() == regel) {
+            if (!bänder.isEmpty() && bänder.last().toObject().value(QStringLiteral("rule")).toInt() == regel) {
                 QJsonObject letztes = bänder.last().toObject();
                 letztes[QStringLiteral("to")] = kanten[k + 1];
                 bänder[bänder.size() - 1] = letztes;

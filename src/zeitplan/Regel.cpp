@@ -4,8 +4,8 @@
 namespace glanzzug {
 
 QString tagKürzel(int wochentag) {
-    static const std::array<QString, 7> k{u"Mo"_qs, u"Di"_qs, u"Mi"_qs, u"Do"_qs, u"Fr"_qs, u"Sa"_qs, u"So"_qs};
-    return wochentag >= 1 && wochentag <= 7 ? k[std::size_t(wochentag - 1)] : QString();
+    static const std::array<const char16_t*, 7> k{u"Mo", u"Di", u"Mi", u"Do", u"Fr", u"Sa", u"So"};
+    return wochentag >= 1 && wochentag <= 7 ? QString::fromUtf16(k[std::size_t(wochentag - 1)]) : QString();
 }
 
 QString uhrText(int minuten) {

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <chrono>
+#include <cstdlib>
 #include <limits>
 
 namespace glanzzug {
