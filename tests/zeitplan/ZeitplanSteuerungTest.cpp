@@ -26,7 +26,7 @@ TEST(ZeitplanSteuerung, EineWocheMitHandwahlUndSprüngen) {
     test::schreib(QStringLiteral("Leer.LAL"), "Fehlt\r\n");
     test::schreib(QStringLiteral("Letzte Lauf-Liste"), "Abend\r\n");
     test::schreib(kZeitplanDatei, "; Laden\r\nMo-Fr 08:00-18:30 Werbung\r\nSa 10:00-12:00 Leer\r\n"
-                                  "So 10:00-12:00 Gibtsnicht\nXx 01:00-02:00 Kaputt\r\ntäglich 22:00-07:00 dunkel\r\n");
+                                  "So 10:00-12:00 Gibtsnicht\nXx 01:00-02:00 Kaputt\r\nt\xe4glich 22:00-07:00 dunkel\r\n");
     test::TestFenster tf;
     Fenster& f = tf.f;
     QDateTime jetzt = QDateTime::fromString(QStringLiteral("2026-12-07T06:59"), Qt::ISODate);
@@ -66,7 +66,9 @@ TEST(ZeitplanSteuerung, EineWocheMitHandwahlUndSprüngen) {
         z.prüfen();
         EXPECT_EQ(f.AlleLL.text().toStdString(), s.liste);
         EXPECT_EQ(f.T.an(), s.timerAn);
-        if (s.meldung) EXPECT_TRUE(z.Zustand.text().contains(QString::fromUtf8(s.meldung))) << z.Zustand.text().toStdString();
+        if (s.meldung) {
+            EXPECT_TRUE(z.Zustand.text().contains(QString::fromUtf8(s.meldung))) << z.Zustand.text().toStdString();
+        }
     }
     // The two rules naming what cannot play left the sign dark, each with a message.
     EXPECT_TRUE(protokoll.contains(u"schedule: In der Lauf-Liste „Leer“ gibt es keine Darstellung. Die Anzeige bleibt dunkel."_qs));
@@ -91,7 +93,7 @@ TEST(ZeitplanSteuerung, SpeichernNurÜberDenGelesenenStand) {
     EXPECT_EQ(zeile, 2);
     EXPECT_FALSE(QFile::exists(kZeitplanDatei));
     ASSERT_TRUE(z.speichern({u"täglich 22:00-07:00 dunkel"_qs}, gelesen, &grund)) << grund.toStdString();
-    EXPECT_EQ(test::lies(kZeitplanDatei), "täglich 22:00-07:00 dunkel\r\n");
+    EXPECT_EQ(test::lies(kZeitplanDatei), "t\xe4glich 22:00-07:00 dunkel\r\n"); // Windows-1252
     EXPECT_EQ(z.stand().plan.regeln.size(), 1u);
     // An editor that began before that save must not overwrite it.
     EXPECT_FALSE(z.speichern({u"Mo 08:00-09:00 A"_qs}, gelesen, &grund));
