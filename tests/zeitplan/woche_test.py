@@ -44,8 +44,6 @@ class Programm:
             d.write("\r\n".join(zeitplan).encode("cp1252") + b"\r\n")
         self.uhr = os.path.join(ordner, "..", "uhr.rc")
         self.stellen(faketime)
-        self.faketime = faketime
-        self.start = time.monotonic()
         self.draht = os.path.join(ordner, "..", "draht")
         if os.path.exists(self.draht):
             os.remove(self.draht)
@@ -64,10 +62,9 @@ class Programm:
             d.write(faketime + "\n")
 
     def springen(self, ziel, tempo=60):
-        """Sets the program's clock to `ziel` (a datetime) now: libfaketime counts from the
-        process's start, so the start time given is moved back by the time run since."""
-        schon = (time.monotonic() - self.start) * tempo
-        self.stellen("@" + (ziel - datetime.timedelta(seconds=schon)).strftime("%Y-%m-%d %H:%M:%S") + f" x{tempo}")
+        """Sets the program's clock to `ziel` (a datetime): libfaketime reads the file again
+        within a second and counts from there."""
+        self.stellen("@" + ziel.strftime("%Y-%m-%d %H:%M:%S") + f" x{tempo}")
 
     def lesen(self, sekunden):
         bereit, _, _ = select.select([self.p.stderr], [], [], sekunden)
