@@ -102,6 +102,7 @@ const Datei kSeite[] = {
     {u"/", QStringLiteral(":/fernsteuerung/index.html"), "text/html; charset=utf-8"},
     {u"/seite.css", QStringLiteral(":/fernsteuerung/seite.css"), "text/css; charset=utf-8"},
     {u"/seite.js", QStringLiteral(":/fernsteuerung/seite.js"), "text/javascript; charset=utf-8"},
+    {u"/zeitplan.js", QStringLiteral(":/fernsteuerung/zeitplan.js"), "text/javascript; charset=utf-8"},
 };
 
 // The page may load only its own files and talk only to this server.

@@ -108,12 +108,15 @@
       k.addEventListener("click", () => { bearbeitet = true; tun(); });
       return k;
     };
+    const knoepfe = document.createElement("span");
+    knoepfe.className = "knoepfe";
+    knoepfe.append(
+      knopf("↑", "nach oben", () => li.previousElementSibling && li.parentNode.insertBefore(li, li.previousElementSibling)),
+      knopf("↓", "nach unten", () => li.nextElementSibling && li.parentNode.insertBefore(li.nextElementSibling, li)),
+      knopf("✕", "entfernen", () => li.remove()));
     li.append(feld("text", r.daysText || "", "Tage", "tage"),
               feld("text", r.from || "", "von", "uhr"), feld("text", r.to || "", "bis", "uhr"),
-              feld("text", r.dates || "", "Daten", "daten"), ziel,
-              knopf("↑", "nach oben", () => li.previousElementSibling && li.parentNode.insertBefore(li, li.previousElementSibling)),
-              knopf("↓", "nach unten", () => li.nextElementSibling && li.parentNode.insertBefore(li.nextElementSibling, li)),
-              knopf("✕", "entfernen", () => li.remove()));
+              feld("text", r.dates || "", "Daten", "daten"), ziel, knoepfe);
     return li;
   }
 
