@@ -1,15 +1,26 @@
 #include "Auswertung.h"
 #include <algorithm>
+#include <ctime>
 
 namespace glanzzug {
 
 namespace {
 constexpr qint64 kTag = 86400;
+constexpr qint64 kJulianischerTag1970 = 2440588; // Julian day of 1970-01-01
 
-int versatz(qint64 ms) { return QDateTime::fromMSecsSinceEpoch(ms).offsetFromUtc(); }
+qint64 abgerundet(qint64 a, qint64 b) { return a / b - (a % b < 0 ? 1 : 0); }
 
-// The wall time of a date-time as it reads, ignoring any clock change.
-Wandzeit lesbar(const QDateTime& t) { return t.date().toJulianDay() * kTag + t.time().msecsSinceStartOfDay() / 1000; }
+// The local time's offset from UTC at second `s` after the epoch (C library: fast, and it
+// follows TZ; the caller runs tzset() now and then to see a changed system time zone).
+int versatz(qint64 s) {
+    const time_t t = time_t(s);
+    tm lokal{};
+    localtime_r(&t, &lokal);
+    return int(lokal.tm_gmtoff);
+}
+
+// The wall time second `s` reads with the offset `v`.
+Wandzeit lesbar(qint64 s, int v) { return s + v + kJulianischerTag1970 * kTag; }
 
 // Whether a window of `r` starting on the day `start` (Julian) covers second `s` of day
 // `heute` (start or start + 1).
@@ -25,20 +36,20 @@ bool deckt(const Regel& r, const QDate& start, qint64 startTag, qint64 heute, qi
 } // namespace
 
 Wandzeit wandzeit(qint64 ms) {
-    const QDateTime t = QDateTime::fromMSecsSinceEpoch(ms);
-    const int jetzt = t.offsetFromUtc();
-    const int vorher = versatz(ms - 3 * 3600 * 1000);
+    const qint64 s = abgerundet(ms, 1000);
+    const int jetzt = versatz(s);
+    const int vorher = versatz(s - 3 * 3600);
     // Clocks went back by d seconds less than d seconds ago: the repeated stretch. Find
     // the change (to the second) and count as the wall time just before it.
-    if (const int d = vorher - jetzt; d > 0 && versatz(ms - qint64(d) * 1000) == vorher) {
-        qint64 alt = ms - qint64(d) * 1000, neu = ms; // offset `vorher` at alt, `jetzt` at neu
-        while (neu - alt > 1000) {
+    if (const int d = vorher - jetzt; d > 0 && versatz(s - d) == vorher) {
+        qint64 alt = s - d, neu = s; // offset `vorher` at alt, `jetzt` at neu
+        while (neu - alt > 1) {
             const qint64 mitte = alt + (neu - alt) / 2;
             (versatz(mitte) == vorher ? alt : neu) = mitte;
         }
-        return lesbar(QDateTime::fromMSecsSinceEpoch(neu - 1000));
+        return lesbar(alt, vorher);
     }
-    return lesbar(t);
+    return lesbar(s, jetzt);
 }
 
 Wandzeit wandzeit(const QDate& tag, int minuten) { return tag.toJulianDay() * kTag + minuten * 60; }

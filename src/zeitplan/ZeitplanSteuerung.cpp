@@ -7,6 +7,8 @@
 #include <QHash>
 #include <chrono>
 #include <cstdlib>
+#include <ctime>
+#include <QCoreApplication>
 #include <limits>
 
 namespace glanzzug {
@@ -68,17 +70,21 @@ void ZeitplanSteuerung::starten() {
     letzteMinute_ = letzteWand_ / 60000;
     neuLesen();
     auswerten(wandzeit(letzteWand_), true);
-    uhr_.start();
+    if (QCoreApplication::instance()) uhr_.start(); // no application, no event loop to drive it
 }
 
 void ZeitplanSteuerung::prüfen() {
-    const qint64 wand = f_.jetzt().toMSecsSinceEpoch(), mono = monoton();
+    // Within a second of the last look nothing is due: one read of the monotonic clock.
+    const qint64 mono = monoton();
+    if (mono - letzteMono_ < 900 && mono >= letzteMono_) return;
+    const qint64 wand = f_.jetzt().toMSecsSinceEpoch();
     const bool sprung = std::llabs((wand - letzteWand_) - (mono - letzteMono_)) > kSprungMs;
     letzteWand_ = wand;
     letzteMono_ = mono;
     const qint64 minute = wand / 60000;
     if (!sprung && minute == letzteMinute_) return;
     letzteMinute_ = minute;
+    tzset(); // a time zone changed meanwhile applies from here on
     if (sprung && !stand_.plan.regeln.empty())
         melde(QStringLiteral("schedule: the clock jumped; now ") +
               QDateTime::fromMSecsSinceEpoch(wand).toString(u"ddd dd.MM.yyyy HH:mm"));

@@ -26,7 +26,9 @@ public:
     // Reads the file and applies the rule in force now, then checks every second. Call
     // after start-up (Form_Load; headless after "Timer an").
     void starten();
-    // One check; what the timer calls. Cheap unless the minute changed or the clock jumped.
+    // One check; what the timer calls once a second. Within a second of the last check it
+    // only reads the monotonic clock; after that it works the rule out when the minute
+    // changed, the file changed, or the wall clock jumped.
     void prüfen();
 
     // The monotonic clock in ms (seam for tests; steady_clock by default).

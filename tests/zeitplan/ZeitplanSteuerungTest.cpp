@@ -11,7 +11,7 @@ namespace {
 
 struct Schritt {
     const char* zeit;  // local time the clocks move to
-    const char* tun;   // "": time passes; "sprung": only the wall clock moves; "hand:NAME": picked by hand
+    const char* tun;   // "": time passes; "sprung": the wall clock jumps in a second; "hand:NAME": picked by hand
     const char* liste; // AlleLL afterwards
     bool timerAn;
     const char* meldung; // part of the status line afterwards, or nullptr
@@ -59,7 +59,7 @@ TEST(ZeitplanSteuerung, EineWocheMitHandwahlUndSprüngen) {
     for (const Schritt& s : schritte) {
         SCOPED_TRACE(std::string(s.zeit) + " " + s.tun);
         const QDateTime neu = QDateTime::fromString(QString::fromUtf8(s.zeit), Qt::ISODate);
-        if (std::string_view(s.tun) != "sprung") mono += jetzt.msecsTo(neu);
+        mono += std::string_view(s.tun) == "sprung" ? 1000 : jetzt.msecsTo(neu);
         jetzt = neu;
         if (std::string_view(s.tun).starts_with("hand:"))
             f.AlleLL.wähle(int(f.AlleLL.liste().indexOf(QString::fromUtf8(s.tun + 5))));
