@@ -6,7 +6,7 @@ control on a free loopback port, and its clock moved by libfaketime (no seam in 
 code): a Monday morning at 60 times speed (own run list, then the weekday rule, a choice
 from the phone that holds only until the next rule change, a dark rule with the wire
 silent and blank, a clock jump back and one forward), then both daylight-saving days in
-Europe/Berlin faster. Exits 77 (skipped) when libfaketime is missing.
+Europe/Berlin. Exits 77 (skipped) when libfaketime is missing.
 
     woche_test.py GLANZZUG DEMO_FOLDER
 """
@@ -38,7 +38,7 @@ def warten(bedingung, sekunden, was):
 
 
 class Programm:
-    def __init__(self, glanzzug, ordner, faketime, zeitplan):
+    def __init__(self, glanzzug, ordner, faketime, zeitplan, monoton_echt=False):
         self.ordner = ordner
         with open(os.path.join(ordner, "Zeitplan.txt"), "wb") as d:
             d.write("\r\n".join(zeitplan).encode("cp1252") + b"\r\n")
@@ -49,10 +49,12 @@ class Programm:
             os.remove(self.draht)
         umgebung = dict(os.environ, LD_PRELOAD=BIBLIOTHEK, FAKETIME_TIMESTAMP_FILE=self.uhr,
                         FAKETIME_CACHE_DURATION="1", TZ="Europe/Berlin", QT_QPA_PLATFORM="offscreen")
+        if monoton_echt:
+            umgebung["FAKETIME_DONT_FAKE_MONOTONIC"] = "1"
         self.p = subprocess.Popen([glanzzug, "--headless", "--folder", ordner, "--port", "record:" + self.draht,
                                    "--http", "127.0.0.1:0", "--http-token-file",
                                    os.path.join(ordner, "..", "token")],
-                                  stderr=subprocess.PIPE, env=umgebung)
+                                  stderr=subprocess.PIPE, env=umgebung, bufsize=0)
         self.zeilen = []
         zeile = self.zeile_mit("remote control at", 20)
         self.adresse, self.token = zeile.split(" at ")[1].strip().split("/#token=")
@@ -140,33 +142,46 @@ def main():
         assert p.drahtgröße() == größe and not p.api("GET", "/api/status")["timer"]
         p.zeile_mit("schedule: Werbung (Mo 08:04-08:06)", 10)
         warten(lambda: p.drahtgröße() > größe + 10000, 5, "frames after the dark rule")
-        # The clock jumps back into the dark rule, then forward to the night.
-        p.springen(datetime.datetime(2026, 12, 7, 8, 3))
-        p.zeile_mit("schedule: dunkel (Mo 08:02-08:04)", 10)
-        p.springen(datetime.datetime(2026, 12, 7, 21, 59, 30))
-        p.zeile_mit("schedule: dunkel (täglich 22:00-07:00)", 10)
         p.ende()
         # The run list the phone chose is the owner's; the schedule's is never remembered.
         with open(os.path.join(ordner, "Letzte Lauf-Liste"), "rb") as d:
             assert d.read() == b"Demo\r\n"
 
+        # libfaketime moves the monotonic clock with the wall clock, so that a jump back
+        # would stall every timer; here the clock runs at normal speed beside the real
+        # monotonic clock, and the program sees the wall clock jump back and forward.
+        print("Clock jumps, seen against the monotonic clock")
+        p = Programm(glanzzug, ordner, "@2026-12-07 08:03:57 x1",
+                     ["Mo 08:00-08:02 Werbung", "Mo 08:02-08:04 dunkel", "Mo 08:04-08:06 Werbung",
+                      "täglich 22:00-07:00 dunkel"], monoton_echt=True)
+        p.zeile_mit("schedule: dunkel (Mo 08:02-08:04)", 10)
+        p.zeile_mit("schedule: Werbung (Mo 08:04-08:06)", 15)
+        p.springen(datetime.datetime(2026, 12, 7, 8, 2, 30), 1)
+        p.zeile_mit("schedule: the clock jumped", 10)
+        p.zeile_mit("schedule: dunkel (Mo 08:02-08:04)", 5)
+        p.springen(datetime.datetime(2026, 12, 7, 21, 59, 55), 1)
+        p.zeile_mit("schedule: the clock jumped", 10)
+        p.zeile_mit("schedule: no rule; own run list Demo", 5)
+        p.zeile_mit("schedule: dunkel (täglich 22:00-07:00)", 15)
+        p.ende()
+
         print("Spring: 02:00 becomes 03:00; a window from 02:30 starts at 03:00")
-        p = Programm(glanzzug, ordner, "@2026-03-29 01:58:00 x600",
+        p = Programm(glanzzug, ordner, "@2026-03-29 01:50:00 x60",
                      ["So 00:00-02:30 Abend", "So 02:30-04:00 Werbung"])
         p.zeile_mit("schedule: Abend (So 00:00-02:30)", 10)
-        p.zeile_mit("schedule: Werbung (So 02:30-04:00)", 10)
+        p.zeile_mit("schedule: Werbung (So 02:30-04:00)", 30)
         uhr = p.api("GET", "/api/schedule")
         assert uhr["minute"] >= 180 and uhr["status"]["now"] == "Werbung (So 02:30-04:00)", uhr
         p.ende()
 
         print("Autumn: 02:00-03:00 twice; a window ending at 02:30 ends at the first 02:30")
-        p = Programm(glanzzug, ordner, "@2026-10-25 01:50:00 x600",
+        p = Programm(glanzzug, ordner, "@2026-10-25 01:40:00 x120",
                      ["So 02:00-02:30 Werbung", "So 03:00-04:00 Abend"])
-        p.zeile_mit("schedule: Werbung (So 02:00-02:30)", 10)
-        p.zeile_mit("schedule: no rule; own run list Demo", 10)
-        # The second 02:00-03:00 passes (6 seconds here) without a change; then 03:00.
+        p.zeile_mit("schedule: Werbung (So 02:00-02:30)", 30)
+        p.zeile_mit("schedule: no rule; own run list Demo", 30)
+        # The second 02:00-03:00 passes (30 seconds here) without a change; then 03:00.
         ab = len(p.zeilen)
-        p.zeile_mit("schedule: Abend (So 03:00-04:00)", 30)
+        p.zeile_mit("schedule: Abend (So 03:00-04:00)", 60)
         assert not any("Werbung" in z for z in p.zeilen[ab:]), p.zeilen[ab:]
         p.ende()
         print("ok")
