@@ -17,7 +17,17 @@ Kommandozeile::Art Kommandozeile::artVerlangt(int argc, char** argv) {
 
 Kommandozeile Kommandozeile::lesen(const QCoreApplication& app) {
     QCommandLineParser p;
-    p.setApplicationDescription(QStringLiteral("Composes presentations for an LED sign and plays them on it."));
+    p.setApplicationDescription(QStringLiteral(
+        "Composes presentations for an LED sign and plays them on it.\n\n"
+        "Weekly schedule: Zeitplan.txt in the program's folder, one rule a line; the first\n"
+        "rule matching the local time wins; outside every rule the run list chosen by hand plays.\n"
+        "  01.12.-24.12. täglich 07:00-22:00 Weihnachten\n"
+        "  Mo-Fr 08:00-18:30 Werbung\n"
+        "  Sa 09:00-14:00 Wochenende\n"
+        "  täglich 22:00-07:00 dunkel\n"
+        "Days Mo..So, Mo-Fr, Fr-Mo, Mo,Mi,Fr or täglich; a window may run past midnight;\n"
+        "optional dates TT.MM.-TT.MM. or TT.MM.JJJJ in front; a run list or dunkel (dark).\n"
+        "Lines starting with ; are comments."));
     p.addHelpOption();
     p.addVersionOption();
     const QCommandLineOption ordner(QStringLiteral("folder"),

@@ -5,6 +5,7 @@
 #include "Signale.h"
 #include "Start.h"
 #include "Zeiteingaben.h"
+#include "ZeitplanSteuerung.h"
 #include "ZeitgeberTreiber.h"
 #include <QCoreApplication>
 #include <cstdio>
@@ -51,6 +52,9 @@ int kopflosSpielen(Fenster& f, const Kommandozeile& k) {
 
     Form_Load(f);
     TimerAn_Click(f);
+    // The weekly schedule may pick another run list at once, or let the sign rest dark.
+    ZeitplanSteuerung zeitplan(f);
+    zeitplan.starten();
     dienst.bereit();
     // quit() does nothing before the loop runs: a signal or a port failure during start-up
     // is seen here.

@@ -35,6 +35,10 @@ struct Ablauf {
     // to the port (the remote live view decodes them). Unset: nothing.
     std::function<void(const std::uint8_t* bytes, int anzahl)> frameGesendet;
 
+    // The run list's name that shut-down writes to "Letzte Lauf-Liste". Unset: the text
+    // of AlleLL. (The schedule sets it, so that a run list it chose is not remembered.)
+    std::function<QString(const Fenster&)> gemerkteLaufListe;
+
     static void rufe(const Routine& r, Fenster& f) {
         if (r) r(f);
     }

@@ -93,7 +93,8 @@ void Form_Load(Fenster& f) {
 
 void Form_Unload(Fenster& f) {
     Ablauf::rufe(f.ablauf.laufListeSchreiben, f);
-    zeilenSichern(f.ablauf, f.LetzteLaufListeDatei, {f.AlleLL.text()});
+    zeilenSichern(f.ablauf, f.LetzteLaufListeDatei,
+                  {f.ablauf.gemerkteLaufListe ? f.ablauf.gemerkteLaufListe(f) : f.AlleLL.text()});
     // Saving the run list switches the timer on again; no frame may follow the blanking.
     f.T.setzeAn(false);
     ModuleDunkel(f);

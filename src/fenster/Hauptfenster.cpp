@@ -9,6 +9,8 @@
 #include "Signale.h"
 #include "Start.h"
 #include "ZeitgeberTreiber.h"
+#include "ZeitplanDialog.h"
+#include "ZeitplanSteuerung.h"
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
@@ -94,6 +96,19 @@ Hauptfenster::Hauptfenster(Fenster& f, const PortWahl& port) : f_(f) {
     fern->setToolTip(QStringLiteral("Zeigt die Adresse und den QR-Code für die Fernsteuerung vom Telefon"));
     connect(fern, &QPushButton::clicked, this, [this] { FernsteuerungDialog(f_.FernAdressen, this).exec(); });
     statusBar()->addPermanentWidget(fern);
+    // The weekly schedule: what holds now, and its editor.
+    if (ZeitplanSteuerung* zeitplan = ZeitplanSteuerung::von(f)) {
+        auto* jetzt = new QLabel(this);
+        jetzt->setObjectName(QStringLiteral("ZeitplanZustand"));
+        binde(jetzt, zeitplan->Zustand);
+        statusBar()->addPermanentWidget(jetzt);
+        auto* knopf = new QPushButton(QStringLiteral("Zeitplan"), this);
+        knopf->setObjectName(QStringLiteral("Zeitplan"));
+        knopf->setToolTip(QStringLiteral("Wochenplan: welche Lauf-Liste wann spielt und wann die Anzeige dunkel ist"));
+        connect(knopf, &QPushButton::clicked, this,
+                [this, zeitplan] { zeitplanBearbeiten(zeitplan, f_.AlleLL.liste(), this); });
+        statusBar()->addPermanentWidget(knopf);
+    }
     // The program's folder and the port stay named after every message (SpeichernMelden).
     QString ordner = QDir::toNativeSeparators(QDir::currentPath());
     if (const QString heim = QDir::homePath(); ordner == heim || ordner.startsWith(heim + u'/'))
@@ -144,6 +159,7 @@ int fensterSpielen(Fenster& f, const PortWahl& port, QApplication& app) {
     if (!qtTexteAufDeutsch(app))
         std::fprintf(stderr, "glanzzug: Qt's German texts are missing (package qt6-translations-l10n); "
                              "standard buttons stay English\n");
+    ZeitplanSteuerung zeitplan(f);
     Hauptfenster fenster(f, port);
     QtDialoge dialoge(&fenster);
     f.dialoge = &dialoge;
@@ -151,6 +167,7 @@ int fensterSpielen(Fenster& f, const PortWahl& port, QApplication& app) {
     f.ablauf.fensterZeigen = [&fenster](Fenster&) { fenster.show(); };
     Signale::beiBeendenAufrufen([&fenster] { fenster.close(); });
     Form_Load(f);
+    zeitplan.starten();
     const int status = app.exec();
     fenster.close();
     f.dialoge = nullptr;

@@ -1,5 +1,6 @@
 #include "Anfragen.h"
 #include "AnfrageHilfen.h"
+#include "AnfragenZeitplan.h"
 #include "BildAblegen.h"
 #include "DarstellungLaden.h"
 #include "DarstellungsText.h"
@@ -228,6 +229,8 @@ constexpr Route kRouten[] = {
     {Methode::Get, u"/api/pictures", false, false, bilder},
     {Methode::Put, u"/api/pictures", true, true, bildHochladen},
     {Methode::Post, u"/api/picturelist", false, false, bildEinfügen},
+    {Methode::Get, u"/api/schedule", false, false, zeitplanAbfragen},
+    {Methode::Put, u"/api/schedule", false, false, zeitplanSetzen},
 };
 
 // The route a path names (with its name), or null.
@@ -296,6 +299,7 @@ QByteArray Anfragen::status() const {
         {QStringLiteral("paused"), f.EinzelnAbspielen && f.LaufListePause.sichtbar()},
         {QStringLiteral("pauseText"), f.LaufListePause.text()},
         {QStringLiteral("dark"), f.Dunkel},
+        {QStringLiteral("schedule"), zeitplanStatus(f)},
     };
     return QJsonDocument(o).toJson(QJsonDocument::Compact);
 }

@@ -31,7 +31,7 @@ struct Anfragen {
 
     // {"presentation", "runList", "playing", "timer", "mode", "modeName", "pass",
     //  "display": {"width", "height"}, "port", "text", "textMode", "entry", "paused",
-    //  "pauseText", "dark"}
+    //  "pauseText", "dark", "schedule" (AnfragenZeitplan.h)}
     QByteArray status() const;
 };
 
