@@ -165,12 +165,13 @@ void ZeitplanSteuerung::spielen(const QString& ziel) {
 }
 
 void ZeitplanSteuerung::dunkel(const QString& warum) {
+    gezeigt_ = kDunkel;
+    AnzeigeDunkel(f_);
+    // After the darkening, whose own status line this replaces with the reason.
     if (!warum.isEmpty()) {
         melde(QStringLiteral("schedule: ") + warum + QStringLiteral(" Die Anzeige bleibt dunkel."));
         f_.Statuszeile.setzeText(QStringLiteral("Zeitplan: ") + warum + QStringLiteral(" Die Anzeige bleibt dunkel."));
     }
-    gezeigt_ = kDunkel;
-    anzeigeDunkel(f_);
 }
 
 void ZeitplanSteuerung::vonHandGewählt(bool laufListe) {
