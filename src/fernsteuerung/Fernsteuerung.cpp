@@ -5,14 +5,24 @@
 #include "Pforte.h"
 #include "Seite.h"
 #include "Umgebung.h"
+#include <QCoreApplication>
+#include <QEvent>
 #include <cstdio>
 #include <cstring>
+#include <mutex>
 #include <optional>
 #include <thread>
 
 namespace glanzzug {
 
 using namespace netz;
+
+namespace {
+QEvent::Type postEreignis() {
+    static const auto typ = QEvent::Type(QEvent::registerEventType());
+    return typ;
+}
+} // namespace
 
 // Everything of the network thread. Pforte and Seite hold no Asio objects and outlive
 // the io_context; the rest goes before it.
@@ -26,6 +36,16 @@ struct Fernsteuerung::Netz {
     asio::steady_timer pause{ioc};
     std::optional<asio::executor_work_guard<asio::io_context::executor_type>> arbeit;
     std::thread faden;
+
+    // Requests for the element models, left by the network thread.
+    struct Auftrag {
+        Anfragen::Methode methode;
+        QString pfad;
+        QByteArray körper;
+        std::function<void(Anfragen::Antwort)> fertig;
+    };
+    std::mutex postSperre;
+    std::vector<Auftrag> post;
 
     Netz(QByteArray schlüssel, grenzen::Fristen fristen)
         : umgebung{ioc, pforte, live, seite, std::move(schlüssel), fristen, {}} {}
@@ -79,13 +99,13 @@ Fernsteuerung::Fernsteuerung(Fenster& f, QByteArray schlüssel, QString portBesc
     : f_(f), anfragen_{f, std::move(portBeschreibung)}, netz_(std::make_unique<Netz>(std::move(schlüssel), fristen)) {
     netz_->umgebung.fragen = [this](Anfragen::Methode m, QString pfad, QByteArray körper,
                                     std::function<void(Anfragen::Antwort)> fertig) {
-        QMetaObject::invokeMethod(
-            this,
-            [this, m, pfad, körper, fertig] {
-                Anfragen::Antwort a = anfragen_.beantworten(m, pfad, körper);
-                asio::post(netz_->ioc, [fertig, a] { fertig(a); });
-            },
-            Qt::QueuedConnection);
+        bool wecken = false;
+        {
+            const std::lock_guard sperre(netz_->postSperre);
+            wecken = netz_->post.empty();
+            netz_->post.push_back({m, std::move(pfad), std::move(körper), std::move(fertig)});
+        }
+        if (wecken) QCoreApplication::postEvent(this, new QEvent(postEreignis()));
     };
     f_.ablauf.frameGesendet = [n = netz_.get()](const std::uint8_t* bytes, int anzahl) {
         n->live.frameGesendet(bytes, anzahl);
@@ -121,6 +141,20 @@ quint16 Fernsteuerung::lauschen(const QHostAddress& adresse, quint16 port, QStri
     n.arbeit.emplace(n.ioc.get_executor());
     n.faden = std::thread([&n] { n.laufen(); });
     return gebunden.port();
+}
+
+bool Fernsteuerung::event(QEvent* e) {
+    if (e->type() != postEreignis()) return QObject::event(e);
+    std::vector<Netz::Auftrag> aufträge;
+    {
+        const std::lock_guard sperre(netz_->postSperre);
+        aufträge.swap(netz_->post);
+    }
+    for (Netz::Auftrag& a : aufträge) {
+        Anfragen::Antwort antwort = anfragen_.beantworten(a.methode, a.pfad, a.körper);
+        asio::post(netz_->ioc, [fertig = std::move(a.fertig), antwort = std::move(antwort)] { fertig(antwort); });
+    }
+    return true;
 }
 
 int Fernsteuerung::liveZuschauer() const { return netz_->live.anzahl(); }

@@ -16,7 +16,8 @@ struct Fenster;
 // session per connection, each bounded as Grenzen.h says. The element models stay on
 // this object's thread: an authorised request is handed to it as a queued call and the
 // answer handed back; the frames for the live view go the other way, from the thread
-// that plays (it never waits for the network).
+// that plays (it never waits for the network). The requests wait in a mailbox under a
+// mutex (at most one per connection); an event wakes this thread to answer them.
 //
 // Every /api/ request needs the token, as "Authorization: Bearer TOKEN" (the live view
 // may give it as "?token=TOKEN" instead); a missing or wrong one gets 401. No CORS
@@ -36,6 +37,10 @@ public:
     quint16 lauschen(const QHostAddress& adresse, quint16 port, QString* fehler = nullptr);
     // Live-view clients connected now.
     int liveZuschauer() const;
+
+protected:
+    // Answers the requests the network thread has left for the element models.
+    bool event(QEvent* e) override;
 
 private:
     struct Netz;
