@@ -29,8 +29,11 @@ if [ ${#fehlend[@]} -gt 0 ]; then
 fi
 
 # ccache keeps compiled objects across clean builds and work trees; paths below the
-# source folder count as relative, so another checkout of the same sources hits too.
+# source folder count as relative, and the build folder is left out of the hash (it would
+# otherwise be, for the debug information), so another checkout of the same sources hits
+# too. Its debug information then names the folder of the first build.
 export CCACHE_BASEDIR="$GLANZZUG_TOP"
+export CCACHE_NOHASHDIR=1
 cmake -S "$GLANZZUG_TOP" -B "$GLANZZUG_BUILD" -G Ninja -DCMAKE_CXX_COMPILER_LAUNCHER=ccache \
     ${GLANZZUG_CMAKE_ARGS:-} >/dev/null
 cmake --build "$GLANZZUG_BUILD" -j "$(nproc)" ${GLANZZUG_ZIEL:+--target $GLANZZUG_ZIEL}
