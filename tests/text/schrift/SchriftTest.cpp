@@ -176,8 +176,10 @@ TEST(SystemSchrift, OhneKantenglättungWieQtSelbstAuchLangUndBeiAndererAuflösun
     for (int x : {5 - davor, -davor / 2, 3}) {
         QImage bild = leer(60, satz->zeilenhöhe()), erwartet = bild;
         bild.setDotsPerMeterX(3 * bild.dotsPerMeterX());
+        bild.setDotsPerMeterY(3 * bild.dotsPerMeterY());
         EXPECT_EQ(satz->zeichne(bild, x, 0, lang, kTinte), satz->breite(lang));
         bild.setDotsPerMeterX(erwartet.dotsPerMeterX());
+        bild.setDotsPerMeterY(erwartet.dotsPerMeterY());
         QPainter maler(&erwartet);
         maler.setFont(system->schrift());
         maler.setPen(QColor::fromRgb(kTinte));
