@@ -42,9 +42,7 @@ TEST(Animation, MitStartDerReiheNachOhneStartDasGewählte) {
     a.t.f.Start.setzeWert(0);
     a.t.f.AniLi.setzeListIndex(2); // shows entry 2 and sets BildNr
     for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(a.schritt(), kSchreiten);
-        EXPECT_EQ(a.gezeigt(), kFarben[2]);
-        EXPECT_EQ(a.t.f.BildNr, 2);
+        EXPECT_EQ(std::tuple(a.schritt(), a.gezeigt(), a.t.f.BildNr), std::tuple(kSchreiten, kFarben[2], 2));
     }
 }
 
@@ -53,9 +51,8 @@ TEST(Animation, LeereListeZeichntNichts) {
     t.f.Pic.setzePunkt(1, 1, RGB(9, 9, 9));
     t.f.Start.setzeWert(1);
     AnimationSchritt(t.f);
-    EXPECT_EQ(t.f.Pic.punkt(1, 1), RGB(9, 9, 9));
-    EXPECT_EQ(t.f.BildNr, 0);
-    EXPECT_EQ(t.f.Titel.text(), QStringLiteral("Glanzzug"));
+    EXPECT_EQ(std::tuple(t.f.Pic.punkt(1, 1), t.f.BildNr, t.f.Titel.text()),
+              std::tuple(RGB(9, 9, 9), 0, QString("Glanzzug")));
 }
 
 TEST(Animation, UnlesbareBilderHaltenSieNichtAuf) {
@@ -69,15 +66,14 @@ TEST(Animation, UnlesbareBilderHaltenSieNichtAuf) {
     a.t.f.AniLi.hinzufügen(QStringLiteral("leer.jpg"));
     a.t.f.AniLi.hinzufügen(QStringLiteral("film.avi"));
     for (int i = 0; i < 6; ++i) {
-        EXPECT_EQ(a.schritt(), i == 4 ? kPassEnde : kSchreiten) << "step " << i;
-        EXPECT_EQ(a.t.f.Titel.text(), QStringLiteral("Bild %1").arg(i % 5));
-        EXPECT_EQ(a.gezeigt(), kFarben[0]) << "step " << i;
-        EXPECT_EQ(a.t.f.Bild.punkt(0, 0), kFarben[0]) << "step " << i;
+        SCOPED_TRACE(i);
+        EXPECT_EQ(a.schritt(), i == 4 ? kPassEnde : kSchreiten);
+        EXPECT_EQ(std::tuple(a.t.f.Titel.text(), a.gezeigt(), a.t.f.Bild.punkt(0, 0)),
+                  std::tuple(QStringLiteral("Bild %1").arg(i % 5), kFarben[0], kFarben[0]));
     }
     // Entries removed behind BildNr: the empty name past the end shows nothing and wraps.
     a.t.f.BildNr = 7;
     EXPECT_EQ(a.schritt(), kPassEnde);
-    EXPECT_EQ(a.t.f.Titel.text(), QStringLiteral("Bild 7"));
-    EXPECT_EQ(a.t.f.BildNr, 0);
-    EXPECT_EQ(a.gezeigt(), kFarben[0]);
+    EXPECT_EQ(std::tuple(a.t.f.Titel.text(), a.t.f.BildNr, a.gezeigt()),
+              std::tuple(QString("Bild 7"), 0, kFarben[0]));
 }

@@ -6,13 +6,9 @@
 #include <map>
 
 using namespace glanzzug;
-using glanzzug::test::einfarbig;
-using glanzzug::test::TestFenster;
+using namespace glanzzug::test;
 
-namespace {
-constexpr Farbe kWeiß = RGB(255, 255, 255);
-constexpr Farbe kMarke = RGB(1, 2, 3); // a colour no effect draws
-} // namespace
+constexpr Farbe kWeiß = RGB(255, 255, 255), kMarke = RGB(1, 2, 3); // kMarke: no effect draws it
 
 TEST(Linie, LäuftZwischenDenRändernUndZeigtHöchstensEineZeile) {
     // The rows after each step; on a one-pixel-high display the row stays off the display.
@@ -24,8 +20,7 @@ TEST(Linie, LäuftZwischenDenRändernUndZeigtHöchstensEineZeile) {
         for (int y : zeilen) {
             t.f.DurchlaufStatus = 0;
             LinieSchritt(t.f);
-            EXPECT_EQ(t.f.LinieY, y);
-            EXPECT_EQ(t.f.DurchlaufStatus, kPassEnde);
+            EXPECT_EQ(std::tuple(t.f.LinieY, t.f.DurchlaufStatus), std::tuple(y, kPassEnde));
             std::vector<Farbe> erwartet(std::size_t(42 * höhe), 0);
             if (y >= 0) std::fill_n(erwartet.begin() + 42 * y, 42, kWeiß);
             ASSERT_EQ(t.pixel(), erwartet) << "height " << höhe << ", row " << y;
@@ -64,8 +59,7 @@ TEST(PingPong, WegAbprallenUndGenauEinLeuchtenderPunkt) {
             erwartet[std::size_t(42 * y + x)] = kWeiß;
             ASSERT_EQ(t.pixel(), erwartet) << "from " << fall.x << "," << fall.y << " to " << x << "," << y;
         }
-        EXPECT_EQ(t.f.PunktDX, fall.dx);
-        EXPECT_EQ(t.f.PunktDY, fall.dy);
+        EXPECT_EQ(std::tuple(t.f.PunktDX, t.f.PunktDY), std::tuple(fall.dx, fall.dy));
     }
 }
 
@@ -75,8 +69,7 @@ TEST(Negativ, ZweimalStelltDasBildGenauWiederHer) {
     for (int x = 0; x < 42; ++x) t.f.Pic.setzePunkt(x, x % 7, RGB(x * 6, 255 - x * 6, (x * 37) % 256));
     const auto vorher = t.pixel();
     NegativSchritt(t.f);
-    EXPECT_EQ(t.f.Pic.punkt(30, 5), kWeiß);
-    EXPECT_EQ(t.f.Pic.punkt(1, 0), RGB(245, 125, 5));
+    EXPECT_EQ(std::tuple(t.f.Pic.punkt(30, 5), t.f.Pic.punkt(1, 0)), std::tuple(kWeiß, RGB(245, 125, 5)));
     NegativSchritt(t.f);
     EXPECT_EQ(t.pixel(), vorher);
 }
@@ -93,10 +86,7 @@ TEST(Zufallsfarben, EinheitlichAusDenAchtFarbenMitEinemZug) {
         ++gesehen[alle.front()];
     }
     ASSERT_EQ(gesehen.size(), 8u);
-    for (int i = 0; i < 8; ++i) {
-        EXPECT_GT(gesehen[t.f.Farbtabelle[std::size_t(i)]], 60) << i; // 100 expected of each
-        EXPECT_LT(gesehen[t.f.Farbtabelle[std::size_t(i)]], 140) << i;
-    }
+    for (Farbe c : t.f.Farbtabelle) EXPECT_TRUE(gesehen[c] > 60 && gesehen[c] < 140) << c; // 100 of each
 }
 
 TEST(Effekte, JederSchrittEndetEinenDurchlaufNurLöschenNimmtDasBild) {
@@ -110,13 +100,13 @@ TEST(Effekte, JederSchrittEndetEinenDurchlaufNurLöschenNimmtDasBild) {
         t.f.Pic.setzePunkt(20, 5, kMarke);
         t.f.DurchläufeTxt.setzeText(QStringLiteral("5"));
         LaufSchritt(t.f);
-        EXPECT_EQ(t.f.DurchlaufStatus, kPassEnde) << modus;
-        EXPECT_EQ(t.f.DurchlaufNummer, 1) << modus;
+        SCOPED_TRACE(modus);
         const bool weg = modus == 5 || plus;
-        EXPECT_EQ(t.f.Pic.hintergrundBild().isNull(), weg) << modus;
+        EXPECT_EQ(std::tuple(t.f.DurchlaufStatus, t.f.DurchlaufNummer, t.f.Pic.hintergrundBild().isNull()),
+                  std::tuple(kPassEnde, 1, weg));
         const auto p = t.pixel();
         if (weg) {
-            EXPECT_EQ(std::count(p.begin(), p.end(), kMarke), 0) << modus;
+            EXPECT_EQ(std::count(p.begin(), p.end(), kMarke), 0);
         } else if (modus == 6) {
             EXPECT_EQ(p[42 + 1], kMarke); // a new back colour, the picture over it
         }
@@ -163,12 +153,13 @@ TEST(ZufallsFormAnzahl, HältDieZahlZwischenEinsUndNeun) {
     };
     for (auto [eingabe, text, anzahl] : fälle) {
         t.f.ZufallsFormAnzahl.setzeText(QString::fromUtf8(eingabe));
-        EXPECT_EQ(t.f.ZufallsFormAnzahl.text(), QString::fromUtf8(text)) << eingabe;
-        EXPECT_EQ(t.f.FormAnzahl, anzahl) << eingabe;
+        SCOPED_TRACE(eingabe);
+        EXPECT_EQ(std::tuple(t.f.ZufallsFormAnzahl.text(), t.f.FormAnzahl),
+                  std::tuple(QString::fromUtf8(text), anzahl));
         // A step draws that many shapes: one draw for the choice, then 5 or 6 for the shape.
         const auto vorher = t.f.zufall.gezogen();
         ZufallsformenSchritt(t.f);
-        EXPECT_GE(t.f.zufall.gezogen() - vorher, 6u * anzahl) << eingabe;
-        EXPECT_LE(t.f.zufall.gezogen() - vorher, 7u * anzahl) << eingabe;
+        const auto züge = t.f.zufall.gezogen() - vorher;
+        EXPECT_TRUE(züge >= 6u * anzahl && züge <= 7u * anzahl) << züge;
     }
 }

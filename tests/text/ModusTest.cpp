@@ -25,15 +25,15 @@ TEST(ZufallsRichtungen, DreißigBuchstabenNieStillstehendMitZurückVonWeitHer) {
         Zufall nachbau = t.f.zufall;
         t.f.AusWal.wähle(1);
         t.f.AusWal.wähle(0); // selecting the text draws the directions
-        EXPECT_EQ(t.f.Laufposition, 0);
-        EXPECT_EQ(t.f.Buchstabennummer, 30);
+        EXPECT_EQ(std::tuple(t.f.Laufposition, t.f.Buchstabennummer), std::tuple(0.0, 30));
         // "zurück": the letter starts the larger display side away and flies back.
         const double weg = zurück ? 42 : 0, richtung = zurück ? -1 : 1;
         for (std::size_t k = 0; k < 30; ++k) {
             const auto [vx, vy] = richtungAus(nachbau);
-            EXPECT_EQ(std::pair(t.f.BuchstabeVX[k], t.f.BuchstabeVY[k]),
-                      std::pair(richtung * vx, richtung * vy));
-            EXPECT_EQ(std::pair(t.f.BuchstabeDX[k], t.f.BuchstabeDY[k]), std::pair(weg * vx, weg * vy)) << k;
+            EXPECT_EQ(
+                std::tuple(t.f.BuchstabeVX[k], t.f.BuchstabeVY[k], t.f.BuchstabeDX[k], t.f.BuchstabeDY[k]),
+                std::tuple(richtung * vx, richtung * vy, weg * vx, weg * vy))
+                << k;
         }
         EXPECT_EQ(t.f.zufall.gezogen(), nachbau.gezogen()); // nothing drawn for letters 31..40
         if (zurück) {

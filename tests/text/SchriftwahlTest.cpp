@@ -13,13 +13,11 @@ TEST(Schriftwahl, WahlGehtAnsBildUndOhneGrößeAnDieTextfelder) {
     t.f.Pic.setzePunkt(3, 3, kRot);
     d.schrift = SchriftWahl{"DejaVu Sans", 9.3, true, true};
     t.f.Schriftart.klick();
-    EXPECT_EQ(d.getickt, 0);
-    EXPECT_TRUE(t.port.schreiben.empty());
+    EXPECT_EQ(std::tuple(d.getickt, t.port.schreiben.empty(), t.f.T.an()), std::tuple(0, true, true));
     EXPECT_EQ(ausPixel(imDialog.pixel(3, 3)), kSchwarz); // the preview is empty while the dialog is open
-    EXPECT_TRUE(t.f.T.an());
     // The size is taken at single precision.
-    EXPECT_EQ(t.f.Pic.schrift(), (SchriftWahl{"DejaVu Sans", double(9.3f), true, true}));
-    EXPECT_EQ(t.f.SchriftGröße, double(9.3f));
+    EXPECT_EQ(std::tuple(t.f.Pic.schrift(), t.f.SchriftGröße),
+              std::tuple(SchriftWahl{"DejaVu Sans", double(9.3f), true, true}, double(9.3f)));
     for (const TextFeld* feld : {&t.f.Txt, &t.f.Txt2})
         EXPECT_EQ(std::tuple(feld->schriftName(), feld->fett(), feld->kursiv()),
                   std::tuple(QString("DejaVu Sans"), true, true));
@@ -28,11 +26,9 @@ TEST(Schriftwahl, WahlGehtAnsBildUndOhneGrößeAnDieTextfelder) {
     d.schrift.reset();
     t.f.T.setzeAn(false);
     t.f.Schriftart.klick();
-    EXPECT_TRUE(t.f.T.an());
     ASSERT_EQ(d.schriftStarts.size(), 2u);
-    EXPECT_EQ(d.schriftStarts.back().name, "DejaVu Sans");
-    EXPECT_EQ(t.f.SchriftGröße, double(9.3f));
-    EXPECT_EQ(d.getickt, 0);
+    EXPECT_EQ(std::tuple(t.f.T.an(), d.schriftStarts.back().name, t.f.SchriftGröße, d.getickt),
+              std::tuple(true, QString("DejaVu Sans"), double(9.3f), 0));
 }
 
 TEST(Schriftwahl, SchrittweiteIstDieFührendeZahl) {

@@ -14,10 +14,11 @@ TEST(TextLauf, LinksKommtRechtsHereinUndEndetWennDasEndeDurchIst) {
         int vorher, x, status;
     } fälle[] = {{0, 41, 0}, {42 + w - 1, -w, 0}, {42 + w, -w - 1, kFertig}};
     for (const auto& fall : fälle) {
+        SCOPED_TRACE(fall.vorher);
         t.f.Laufposition = fall.vorher;
         t.schritt();
-        EXPECT_EQ(t.f.Pic.bild(), t.soll({{"FE", kWeiß}, {"LL", kGrün}}, fall.x, -3)) << fall.vorher;
-        EXPECT_EQ(t.f.DurchlaufStatus, fall.status) << fall.vorher;
+        EXPECT_EQ(t.f.Pic.bild(), t.soll({{"FE", kWeiß}, {"LL", kGrün}}, fall.x, -3));
+        EXPECT_EQ(t.f.DurchlaufStatus, fall.status);
     }
     EXPECT_EQ(t.f.Laufposition, 0);
 }
@@ -30,9 +31,8 @@ TEST(TextLauf, RichtungenVersatzUndUmlaufSetzenDenText) {
         double lauf = 0, zeile = 0, schritt = 1;
         int vonX = 0, vonY = 0;
         std::optional<QString> zeigt = std::nullopt; // the text unless given; "" for a blank frame
-        int x = 0, y = -3;
+        int x = 0, y = -3, status = 0;
         double danach = 6.75;
-        int status = 0;
     };
     const Fall fälle[] = {
         // ">": x = Laufposition - letters * SchriftGröße + SchriftGröße = 20 - 14 + 7.
@@ -46,9 +46,9 @@ TEST(TextLauf, RichtungenVersatzUndUmlaufSetzenDenText) {
         // "I": the first letter one letter width left of its place, the next a line lower.
         {.boxen = {kSenkrecht}, .vonX = 10, .zeigt = "M", .x = 10 - m, .status = kAnzahlErreicht},
         // Wrapping round after a line (7) and the display (7), with "I" a line per letter more.
-        {.boxen = {kNachOben}, .zeile = -13.5, .zeigt = "", .danach = 14, .status = kPassEnde},
+        {.boxen = {kNachOben}, .zeile = -13.5, .zeigt = "", .status = kPassEnde, .danach = 14},
         {.boxen = {kNachUnten, kSenkrecht}, .zeile = 26.5, .zeigt = "", .danach = 27.5},
-        {.boxen = {kNachUnten, kSenkrecht}, .zeile = 27.5, .zeigt = "", .danach = -14, .status = kPassEnde},
+        {.boxen = {kNachUnten, kSenkrecht}, .zeile = 27.5, .zeigt = "", .status = kPassEnde, .danach = -14},
         // Step width 0: every frame blank and the end of a pass.
         {.boxen = {kNachLinks}, .schritt = 0, .zeigt = "", .status = kPassEnde},
         {.boxen = {kNachRechts}, .schritt = 0, .zeigt = "", .status = kPassEnde},
@@ -57,17 +57,14 @@ TEST(TextLauf, RichtungenVersatzUndUmlaufSetzenDenText) {
     for (const Fall& fall : fälle) {
         TextFenster t(fall.boxen);
         t.f.Txt.setzeText(fall.text);
-        t.f.Laufposition = fall.lauf;
-        t.f.Zeilenlage = fall.zeile;
-        t.f.Schrittweite = fall.schritt;
+        t.f.Laufposition = fall.lauf, t.f.Zeilenlage = fall.zeile, t.f.Schrittweite = fall.schritt;
         t.f.VonX.setzeWert(fall.vonX);
         t.f.VonY.setzeWert(fall.vonY);
         t.schritt();
-        SCOPED_TRACE(testing::Message() << "boxes " << testing::PrintToString(fall.boxen) << " "
-                                        << fall.text.toStdString() << " step " << fall.schritt);
+        SCOPED_TRACE(testing::PrintToString(fall.boxen) + " " + fall.text.toStdString() + " " +
+                     std::to_string(fall.zeile));
         EXPECT_EQ(t.f.Pic.bild(), t.soll(fall.zeigt.value_or(fall.text), fall.x, fall.y));
-        EXPECT_EQ(t.f.Zeilenlage, fall.danach);
-        EXPECT_EQ(t.f.DurchlaufStatus, fall.status);
+        EXPECT_EQ(std::tuple(t.f.Zeilenlage, t.f.DurchlaufStatus), std::tuple(fall.danach, fall.status));
     }
 }
 
@@ -80,18 +77,17 @@ TEST(TextLauf, HeranZoomenWächstVonZweiBisZurSchriftGröße) {
             Bildfeld b;
             b.setzeSchrift({"Small Fonts", größe, false, false});
             // Centred in the size drawn, the top fixed at 2 - 0.6 * 7 = -2.2.
-            EXPECT_EQ(t.f.Pic.bild(), t.soll("OK", (42 - b.textBreite(u"OK")) / 2, -2, größe)) << größe;
-            EXPECT_EQ(t.f.DurchlaufStatus, größe == 7 ? kPassEnde : 0) << größe;
+            SCOPED_TRACE(größe);
+            EXPECT_EQ(t.f.Pic.bild(), t.soll("OK", (42 - b.textBreite(u"OK")) / 2, -2, größe));
+            EXPECT_EQ(t.f.DurchlaufStatus, größe == 7 ? kPassEnde : 0);
         }
     EXPECT_EQ(t.f.Laufposition, 0);
 
     // Below 2 + Schrittweite every frame ends the cycle; a negative width stops at the smallest size.
     t.f.SchriftGröße = 2.5;
     t.schritt();
-    EXPECT_EQ(t.f.Pic.schrift().größe, 2);
-    EXPECT_EQ(t.f.DurchlaufStatus, kPassEnde);
-    t.f.SchriftGröße = 7;
-    t.f.Schrittweite = -3;
+    EXPECT_EQ(std::tuple(t.f.Pic.schrift().größe, t.f.DurchlaufStatus), std::tuple(2.0, kPassEnde));
+    t.f.SchriftGröße = 7, t.f.Schrittweite = -3;
     for (int i = 0; i < 5; ++i) t.schritt();
     EXPECT_EQ(t.f.Pic.schrift().größe, kKleinsteZoomGröße);
 }
@@ -104,9 +100,8 @@ TEST(TextLauf, ZufallBewegtHöchstensDreißigBuchstaben) {
     t.f.VonX.setzeWert(-40); // the 30th letter lands at x = 18; a 31st would show at 20
     t.schritt();
     EXPECT_EQ(t.f.Pic.bild(), t.soll({{QString(30, u'i'), kGrün}}, -40, -3));
-    EXPECT_EQ(t.f.Buchstabennummer, 30);
-    for (std::size_t k = 0; k < 30; ++k) EXPECT_EQ(t.f.BuchstabeDY[k], 1) << k;
-    EXPECT_EQ(t.f.Pic.vordergrund(), t.f.TextFarbe);
+    EXPECT_EQ(std::tuple(t.f.Buchstabennummer, t.f.Pic.vordergrund()), std::tuple(30, t.f.TextFarbe));
+    EXPECT_EQ(std::count(t.f.BuchstabeDY.begin(), t.f.BuchstabeDY.end(), 1.0), 30);
 }
 
 TEST(TextLauf, ZufallVersetztJedenBuchstabenUndFliegtJedenDurchlaufNeu) {
@@ -122,18 +117,15 @@ TEST(TextLauf, ZufallVersetztJedenBuchstabenUndFliegtJedenDurchlaufNeu) {
     b.cursorY = -2;
     b.druckeAufZeile(u"B");
     EXPECT_EQ(t.f.Pic.bild(), b.bild());
-    EXPECT_EQ(t.f.BuchstabeDX[0], 3);
-    EXPECT_EQ(t.f.BuchstabeDY[1], -1);
-    EXPECT_EQ(t.f.DurchlaufStatus, 0);
+    EXPECT_EQ(std::tuple(t.f.BuchstabeDX[0], t.f.BuchstabeDY[1], t.f.DurchlaufStatus),
+              std::tuple(3.0, -1.0, 0));
     // Beyond both display sides the pass is over and the next starts the flight from the
     // letters' places again (left where they were, they would fly on and the sign stay dark).
     t.f.Laufposition = 42;
     t.schritt();
-    EXPECT_EQ(t.f.DurchlaufStatus, kAnzahlErreicht);
-    EXPECT_EQ(t.f.Laufposition, 0);
-    EXPECT_EQ(t.f.BuchstabeDX[0], 0);
-    EXPECT_EQ(t.f.BuchstabeDY[1], 0);
-    EXPECT_EQ(t.f.BuchstabeVY[1], -1);
+    EXPECT_EQ(std::tuple(t.f.DurchlaufStatus, t.f.Laufposition, t.f.BuchstabeDX[0], t.f.BuchstabeDY[1],
+                         t.f.BuchstabeVY[1]),
+              std::tuple(kAnzahlErreicht, 0.0, 0.0, 0.0, -1.0));
 }
 
 TEST(TextLauf, ZurückKommendeBuchstabenSindAmEndeDesDurchlaufsDaUndFliegenNeu) {
@@ -144,8 +136,6 @@ TEST(TextLauf, ZurückKommendeBuchstabenSindAmEndeDesDurchlaufsDaUndFliegenNeu) 
     for (int i = 0; i < 43; ++i) t.schritt();
     // Home in the 43rd frame: "LAUFTEXT" stands whole at 42 - 43, and the pass ends.
     EXPECT_EQ(t.f.Pic.bild(), t.soll("LAUFTEXT", -1, -3));
-    EXPECT_EQ(t.f.DurchlaufStatus, kAnzahlErreicht);
-    EXPECT_EQ(t.f.BuchstabeDX, dx);
-    EXPECT_EQ(t.f.BuchstabeDY, dy);
-    EXPECT_EQ(t.f.Laufposition, 0);
+    EXPECT_EQ(std::tuple(t.f.DurchlaufStatus, t.f.Laufposition, t.f.BuchstabeDX, t.f.BuchstabeDY),
+              std::tuple(kAnzahlErreicht, 0.0, dx, dy));
 }

@@ -13,7 +13,6 @@ TEST(Platzhalter, JedesTokenWirdZuZweiZiffern) {
                                                          {"sTsT", "0707"},
                                                          {"ST s T St", "ST s T St"},
                                                          {"Uhr sT", "Uhr 07"},
-                                                         {"Das", "Das"},
                                                          {"s", "s"},
                                                          {"ssT", "s07"},
                                                          {"sTA", "07A"}};
@@ -30,14 +29,14 @@ TEST(Platzhalter, UhrJeTokenGelesenBoxBehältDieTokensKnöpfeHängenAn) {
     t.f.jetzt = [&gelesen] { return QDateTime(QDate(1999, 12, 31), QTime(23, 59, ++gelesen)); };
     t.f.Txt.setzeText("sE sE jA");
     t.schritt();
-    EXPECT_EQ(t.f.Arbeitstext, "01 02 99");
-    EXPECT_EQ(t.f.Txt.text(), "sE sE jA");
+    EXPECT_EQ(std::tuple(t.f.Arbeitstext, t.f.Txt.text()),
+              std::tuple(QString("01 02 99"), QString("sE sE jA")));
 
     t.f.Txt.setzeText(QString());
     t.f.DatumSetzen.klick();
     t.f.ZeitSetzen.klick();
-    EXPECT_EQ(t.f.Txt.text(), "tA.mO.20jAsT:mI:sE");
-    EXPECT_EQ(t.f.Txt2.text(), "WECHSELTEXTtA.mO.20jAsT:mI:sE");
+    EXPECT_EQ(std::tuple(t.f.Txt.text(), t.f.Txt2.text()),
+              std::tuple(QString("tA.mO.20jAsT:mI:sE"), QString("WECHSELTEXTtA.mO.20jAsT:mI:sE")));
 }
 
 TEST(Wechseltext, UngeradeLaufpositionZeigtDenWechseltext) {
@@ -50,8 +49,7 @@ TEST(Wechseltext, UngeradeLaufpositionZeigtDenWechseltext) {
     } fälle[] = {{0, 1, "WECHSELTEXT"}, {1, 1, "LAUFTEXT"},   {0, 2, "LAUFTEXT"},     {1, 2, "WECHSELTEXT"},
                  {2.5, 0, "LAUFTEXT"},  {3.5, 0, "LAUFTEXT"}, {1.4, 0, "WECHSELTEXT"}};
     for (const auto& fall : fälle) {
-        t.f.Laufposition = fall.vorher;
-        t.f.Schrittweite = fall.schritt;
+        t.f.Laufposition = fall.vorher, t.f.Schrittweite = fall.schritt;
         t.schritt();
         EXPECT_EQ(t.f.Arbeitstext, fall.text) << fall.vorher << " + " << fall.schritt;
     }
@@ -76,8 +74,9 @@ TEST(Textdatei, ErsteZeileWirdJedenSchrittNeuGelesen) {
     for (const auto& fall : fälle) {
         schreib("nachricht.txt", fall.inhalt);
         t.schritt();
-        EXPECT_EQ(t.f.Txt.text(), fall.txt) << fall.inhalt.constData();
-        EXPECT_EQ(t.f.Arbeitstext, fall.gezeigt) << fall.inhalt.constData();
+        EXPECT_EQ(std::tuple(t.f.Txt.text(), t.f.Arbeitstext),
+                  std::tuple(QString(fall.txt), QString(fall.gezeigt)))
+            << fall.inhalt.constData();
     }
     ASSERT_TRUE(QFile::remove("nachricht.txt"));
     t.f.Txt.setzeText("bleibt");
@@ -85,9 +84,7 @@ TEST(Textdatei, ErsteZeileWirdJedenSchrittNeuGelesen) {
     EXPECT_EQ(t.f.Arbeitstext, "bleibt");
 
     schreib("lang.txt", QByteArray(kLängsteZeile + 100, 'a') + "\r\nb");
-    const auto zeile = ersteZeileLesen("lang.txt");
-    ASSERT_TRUE(zeile);
-    EXPECT_EQ(zeile->size(), kLängsteZeile);
+    EXPECT_EQ(ersteZeileLesen("lang.txt").value_or(QString()).size(), kLängsteZeile);
 }
 
 TEST(Textdatei, EinTippMitHierIstNieEinDateinameKlicksLösenDieVerknüpfung) {
@@ -101,8 +98,8 @@ TEST(Textdatei, EinTippMitHierIstNieEinDateinameKlicksLösenDieVerknüpfung) {
     t.f.DateiBenutzen.setzeToolTip("x.txt");
     t.f.Start.setzeWert(1);
     t.f.Txt.Click.auslösen();
-    EXPECT_EQ(t.f.DateiBenutzen.toolTip(), kDateiBenutzenTipp);
-    EXPECT_EQ(t.f.Start.wert(), 0);
+    EXPECT_EQ(std::tuple(t.f.DateiBenutzen.toolTip(), t.f.Start.wert()),
+              std::tuple(QString(kDateiBenutzenTipp), 0));
     t.f.Start.setzeWert(1);
     t.f.Txt2.Click.auslösen();
     EXPECT_EQ(t.f.Start.wert(), 0);
