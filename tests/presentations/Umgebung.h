@@ -5,11 +5,6 @@
 #include "TestHilfen.h"
 #include <gtest/gtest.h>
 
-// Failures show texts as text.
-inline void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}
-
 namespace glanzzug::test {
 
 struct Gestartet : TestFenster {
