@@ -275,7 +275,6 @@ Anfragen::Antwort Anfragen::beantworten(Methode methode, const QString& pfad, co
     return r->beantworten(*this, e);
 }
 
-qint64 Anfragen::größterKörper(Methode, const QString&) { return 64 * 1024; }
 
 QByteArray Anfragen::status() const {
     const int modus = f.AusWal.auswahl();
