@@ -275,7 +275,6 @@ Anfragen::Antwort Anfragen::beantworten(Methode methode, const QString& pfad, co
     return r->beantworten(*this, e);
 }
 
-
 QByteArray Anfragen::status() const {
     const int modus = f.AusWal.auswahl();
     const QJsonObject o{
