@@ -1,9 +1,9 @@
-#include "AufnahmePort.h"
 #include "PpdevPort.h"
 #include "TestHilfen.h"
 #include <cstring>
 #include <gtest/gtest.h>
 #include <linux/ppdev.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 
 using namespace glanzzug;
