@@ -3,6 +3,7 @@
 // window), "Speichern" with its question, and the folder listing after `touch -d`.
 #include "DarstellungSpeichern.h"
 #include "DateiZugriff.h"
+#include "LaufListe.h"
 #include "Prozess.h"
 #include "TestHilfen.h"
 #include <QTest>

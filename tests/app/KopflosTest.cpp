@@ -4,8 +4,8 @@
 #include "Prozess.h"
 #include "SichereDatei.h"
 #include "TestHilfen.h"
+#include "Zeiteingaben.h"
 #include <QTest>
-#include <QFileInfo>
 #include <cstring>
 #include <gtest/gtest.h>
 #include <sys/socket.h>

@@ -7,7 +7,6 @@
 #include "TestHilfen.h"
 #include <QTest>
 #include <gtest/gtest.h>
-#include <utility>
 
 namespace glanzzug::test {
 
