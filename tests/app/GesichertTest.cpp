@@ -6,11 +6,10 @@
 #include "LaufListe.h"
 #include "Prozess.h"
 #include "TestHilfen.h"
-#include <QFileInfo>
+#include <QTest>
 #include <gtest/gtest.h>
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 
 using namespace glanzzug;
 using namespace glanzzug::test;
@@ -36,11 +35,10 @@ TEST(Gesichert, KopflosBeendetOhneDieNeueLaufListeZuÜberschreiben) {
         for (const char* n : {"Demo.LAL", "Willkommen.LSL", "LED-Modul-Anordnung.txt", "Letzte Lauf-Liste"})
             ASSERT_TRUE(QFile::copy(GLANZZUG_DEMO "/" + QString(n), o.filePath(n)));
         Prozess p(GLANZZUG_PROGRAMM, {"--headless", "--port", "none", "--folder", o.path()}, o.filePath("lauf"));
-        ASSERT_TRUE(warteBis([&] { return p.fehlerAusgabe().contains("presentation"); }, 20s));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return p.fehlerAusgabe().contains("presentation"); }, 20000));
         ersetzen(o.filePath("Demo.LAL"), umbenennen);
         p.signal(SIGTERM);
-        const auto s = p.warten(10s);
-        ASSERT_TRUE(s && WIFEXITED(*s) && WEXITSTATUS(*s) == 0) << p.fehlerAusgabe().data();
+        ASSERT_EQ(p.warten(10s), 0) << p.fehlerAusgabe().data();
         EXPECT_EQ(lies(o.filePath("Demo.LAL")), kNeu); // unchanged in the program: not saved
         EXPECT_TRUE(QDir(o.path()).entryList({"*gesichert*"}).isEmpty());
     }
@@ -107,9 +105,9 @@ TEST(Gesichert, OrdnerMitZurückgesetzterZeitWirdNeuGelesen) {
     ::stat(".", &vorher);
     schreib("abend.lsl", "Text=x\r\n");
     // Set back until the change time shows the change (it moves in clock ticks).
-    ASSERT_TRUE(warteBis([&] { return ::utimensat(AT_FDCWD, ".", alt, 0) == 0 && ::stat(".", &nachher) == 0 &&
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ::utimensat(AT_FDCWD, ".", alt, 0) == 0 && ::stat(".", &nachher) == 0 &&
                                       (nachher.st_ctim.tv_sec != vorher.st_ctim.tv_sec ||
-                                       nachher.st_ctim.tv_nsec != vorher.st_ctim.tv_nsec); }, 2s));
+                                       nachher.st_ctim.tv_nsec != vorher.st_ctim.tv_nsec); }, 2000));
     EXPECT_EQ(nachher.st_mtim.tv_sec, vorher.st_mtim.tv_sec);
     EXPECT_EQ(dateiFinden("abend", ".LSL"), "abend.lsl");
 }

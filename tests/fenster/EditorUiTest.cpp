@@ -1,31 +1,15 @@
-#include "Anordnung.h"
 #include "EditorFlaeche.h"
-#include "Hauptfenster.h"
-#include "PortWahl.h"
-#include "TestHilfen.h"
-#include "Textdatei.h"
+#include "OffenesFenster.h"
 #include <QPushButton>
-#include <QTest>
-#include <gtest/gtest.h>
 
 using namespace glanzzug;
-using glanzzug::test::TestOrdner;
+using namespace glanzzug::test;
 
-TEST(EditorUi, ZiehenMitEchtenMausereignissenUndSpeichern) {
-    // The whole main window on the simulated port, started in an empty folder.
-    TestOrdner ordner;
-    Fenster f;
-    PortWahl port = portWählen(QStringLiteral("sim"));
-    f.port = port.port.get();
-    Verdrahten(f);
-    Hauptfenster w(f, port);
-    w.resize(1000, 720);
-    w.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w, 30000)); // a loaded machine may take seconds
-    Form_Load(f);
-    QPushButton* öffnen = nullptr;
-    for (auto* b : w.findChildren<QPushButton*>())
-        if (b->text() == QStringLiteral("Modul-Anordnung Einstellen")) öffnen = b;
+TEST(EditorUi, ZiehenMitEchtenMausereignissen) {
+    OffenesFenster o;
+    Fenster& f = o.f;
+    Hauptfenster& w = *o.w;
+    QPushButton* öffnen = o.mitText<QPushButton>(QStringLiteral("Modul-Anordnung Einstellen"));
     QWidget* rahmen = w.findChild<QWidget*>(QStringLiteral("MatrixFeld"));
     ASSERT_TRUE(öffnen && rahmen);
     QTest::mouseClick(öffnen, Qt::LeftButton);
@@ -38,7 +22,6 @@ TEST(EditorUi, ZiehenMitEchtenMausereignissenUndSpeichern) {
     QWidget* icon = w.findChild<QWidget*>(QStringLiteral("Modul1"));
     ASSERT_TRUE(icon);
     EXPECT_EQ(icon->geometry(), QRect(28 * k, 0, 27 * k, 27 * k));
-    EXPECT_EQ(icon->toolTip(), QStringLiteral("Modul 2"));
     // Grab at icon pixel (10.5, 5.5), move to (14, 9): whole pixels count, 10 to 14 and 5 to 9,
     // so the icon snaps to (32, 4); the module's window moves only on the release.
     const QPoint ecke = icon->mapTo(&w, QPoint(0, 0)); // where the icon lies before the drag
@@ -60,7 +43,6 @@ TEST(EditorUi, ZiehenMitEchtenMausereignissenUndSpeichern) {
     // Module 5 absent by its button "6": red, icon hidden.
     auto* sechs = w.findChild<QPushButton*>(QStringLiteral("ModulSichtbar5"));
     ASSERT_TRUE(sechs);
-    EXPECT_EQ(sechs->text(), QStringLiteral("6"));
     QTest::mouseClick(sechs, Qt::LeftButton);
     EXPECT_FALSE(w.findChild<QWidget*>(QStringLiteral("Modul5"))->isVisible());
     EXPECT_TRUE(sechs->styleSheet().contains(QStringLiteral("rgb(255,0,0)")));
@@ -74,9 +56,4 @@ TEST(EditorUi, ZiehenMitEchtenMausereignissenUndSpeichern) {
     EXPECT_FALSE(rahmen->isVisible());
     EXPECT_TRUE(öffnen->isEnabled());
     EXPECT_EQ(f.DisplayBreite, 35); // module 4 at 28 is the rightmost present one
-    const auto zeilen = leseZeilen(kAnordnungsDatei);
-    ASSERT_TRUE(zeilen && zeilen->size() == 20);
-    EXPECT_EQ((*zeilen)[4], QStringLiteral(" 8"));
-    EXPECT_EQ((*zeilen)[5], QStringLiteral(" 1"));
-    EXPECT_EQ((*zeilen)[15], QStringLiteral("Unsichtbar"));
 }

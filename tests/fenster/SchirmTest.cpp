@@ -1,108 +1,80 @@
 // The main window on a laptop screen: 1366 x 768 less title bar and panel, 1366 x 700.
 #include "BildAnsicht.h"
 #include "Bildtakt.h"
-#include "Hauptfenster.h"
-#include "PortWahl.h"
-#include "TestHilfen.h"
+#include "OffenesFenster.h"
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
-#include <QTemporaryDir>
-#include <QTest>
-#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
 using namespace glanzzug;
-using glanzzug::test::TestOrdner;
+using namespace glanzzug::test;
 
 namespace {
-// The window on a port (the simulated one unless named) in an empty folder: the standard
-// strip, timer stopped.
-struct Fensterchen {
-    TestOrdner ordner;
-    Fenster f;
-    PortWahl port;
-    std::unique_ptr<Hauptfenster> w;
-    explicit Fensterchen(const QString& anschluss = QStringLiteral("sim")) : port(portWählen(anschluss)) {
-        f.port = port.port.get();
-        Verdrahten(f);
-        w = std::make_unique<Hauptfenster>(f, port);
-        f.ablauf.fensterZeigen = [this](Fenster&) { w->show(); };
-        Form_Load(f);
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(w.get()));
+// Visible widgets a person cannot see whole: reaching out of the screen's free area, or
+// cut off by a widget around them (a scroll area's view, the window's edge).
+QStringList abgeschnitten(const QWidget* w) {
+    const QRect schirm = w->screen()->availableGeometry();
+    QStringList weg;
+    if (!schirm.contains(w->frameGeometry())) weg << QStringLiteral("the window");
+    for (QWidget* k : w->findChildren<QWidget*>()) {
+        QRect sicht = schirm;
+        for (QWidget* a = k->parentWidget(); a && !k->isWindow(); a = a->isWindow() ? nullptr : a->parentWidget())
+            sicht &= QRect(a->mapToGlobal(QPoint(0, 0)), a->size());
+        if (k->isVisible() && !k->isWindow() && !sicht.contains(QRect(k->mapToGlobal(QPoint(0, 0)), k->size())))
+            weg << QLatin1String(k->metaObject()->className()) + u' ' + k->objectName();
     }
-    // Visible widgets a person cannot see whole: reaching out of the screen's free area, or
-    // cut off by a widget around them (a scroll area's view, the window's edge).
-    QStringList abgeschnitten() const {
-        const QRect schirm = w->screen()->availableGeometry();
-        QStringList weg;
-        if (!schirm.contains(w->frameGeometry())) weg << QStringLiteral("the window");
-        for (QWidget* k : w->findChildren<QWidget*>()) {
-            QRect sicht = schirm;
-            for (QWidget* a = k->parentWidget(); a && !k->isWindow(); a = a->isWindow() ? nullptr : a->parentWidget())
-                sicht &= QRect(a->mapToGlobal(QPoint(0, 0)), a->size());
-            if (k->isVisible() && !k->isWindow() && !sicht.contains(QRect(k->mapToGlobal(QPoint(0, 0)), k->size())))
-                weg << QLatin1String(k->metaObject()->className()) + u' ' + k->objectName();
-        }
-        return weg;
-    }
-    // Waits for the layout to settle with everything in sight.
-    testing::AssertionResult allesZuSehen() const {
-        if (QTest::qWaitFor([this] { return abgeschnitten().isEmpty(); }, 5000)) return testing::AssertionSuccess();
-        return testing::AssertionFailure() << abgeschnitten().join(u'\n').toStdString();
-    }
-    QPushButton* knopf(const QString& text) const {
-        for (auto* b : w->findChildren<QPushButton*>())
-            if (b->text() == text) return b;
-        return nullptr;
-    }
-};
+    return weg;
+}
+// Waits for the layout to settle with everything in sight.
+testing::AssertionResult allesZuSehen(const OffenesFenster& o) {
+    if (QTest::qWaitFor([&] { return abgeschnitten(o.w.get()).isEmpty(); }, 5000)) return testing::AssertionSuccess();
+    return testing::AssertionFailure() << abgeschnitten(o.w.get()).join(u'\n').toStdString();
+}
 } // namespace
 
 // Every control lies inside the screen, unscrolled; so does the layout editor, in which a
 // module dragged below the display stays in sight; closing it gives the window back its size.
 TEST(Schirm, JedesBedienelementAufDemLaptopSchirm) {
-    Fensterchen o;
-    EXPECT_TRUE(o.allesZuSehen());
+    OffenesFenster o;
+    EXPECT_TRUE(allesZuSehen(o));
     const QSize vorher = o.w->size();
 
-    QTest::mouseClick(o.knopf(QStringLiteral("Modul-Anordnung Einstellen")), Qt::LeftButton);
+    QTest::mouseClick(o.mitText<QPushButton>(QStringLiteral("Modul-Anordnung Einstellen")), Qt::LeftButton);
     QWidget* icon = o.w->findChild<QWidget*>(QStringLiteral("Modul5"));
-    ASSERT_TRUE(o.allesZuSehen());
+    ASSERT_TRUE(allesZuSehen(o));
     // Down by 10 LEDs, 40 editor pixels at the editor's magnification: below the display.
     const QPoint griff = icon->mapTo(o.w.get(), QPoint(5, 5)), ziel = griff + QPoint(0, 40 * icon->width() / 27);
     QTest::mousePress(o.w->windowHandle(), Qt::LeftButton, {}, griff);
     QTest::mouseMove(o.w->windowHandle(), ziel);
     QTest::mouseRelease(o.w->windowHandle(), Qt::LeftButton, {}, ziel);
     EXPECT_EQ(o.f.ModulY[5], 10);
-    EXPECT_TRUE(o.allesZuSehen());
+    EXPECT_TRUE(allesZuSehen(o));
 
-    QTest::mouseClick(o.knopf(QStringLiteral("Standartmodus")), Qt::LeftButton);
-    QTest::mouseClick(o.knopf(QStringLiteral("Speichern und Schließen")), Qt::LeftButton);
+    QTest::mouseClick(o.mitText<QPushButton>(QStringLiteral("Standartmodus")), Qt::LeftButton);
+    QTest::mouseClick(o.mitText<QPushButton>(QStringLiteral("Speichern und Schließen")), Qt::LeftButton);
     EXPECT_TRUE(QTest::qWaitFor([&] { return o.w->size() == vorher; }, 5000)) << o.w->height() << " " << vorher.height();
 }
 
 // Playing at 1 ms, the preview and the LED panel paint at most once per beat of the repaint
 // clock, and the screen shows the last frame in the end.
 TEST(Schirm, MaltHöchstensEinmalJeBildtakt) {
-    Fensterchen o;
-    ASSERT_TRUE(o.allesZuSehen()); // done with laying out
+    OffenesFenster o;
+    ASSERT_TRUE(allesZuSehen(o)); // done with laying out
     auto* pic = o.w->findChild<BildAnsicht*>(QStringLiteral("Pic"));
     QWidget* teile[] = {pic, o.w->findChild<QWidget*>(QStringLiteral("LedPanel"))};
-    struct Zähler : QObject {
-        int anzahl = 0;
-        bool eventFilter(QObject*, QEvent* e) override { return anzahl += e->type() == QEvent::Paint, false; }
-    } gemalt[2], schläge;
-    for (int i = 0; i < 2; ++i) teile[i]->installEventFilter(&gemalt[i]);
-    Bildtakt::anmelden(&schläge, [&schläge] { ++schläge.anzahl; });
+    EreignisZähler gemalt[] = {{teile[0], QEvent::Paint}, {teile[1], QEvent::Paint}};
+    QObject takt;
+    int schläge = 0;
+    Bildtakt::anmelden(&takt, [&schläge] { ++schläge; });
     o.f.T.setzeAn(true);
     for (int schritt = 0; schritt < 1000; ++schritt) {
         o.f.T.ablaufen();
         QCoreApplication::processEvents();
     }
-    for (const auto& z : gemalt) EXPECT_TRUE(z.anzahl >= 1 && z.anzahl <= schläge.anzahl + 2) << z.anzahl << " " << schläge.anzahl;
+    for (const auto& z : gemalt) EXPECT_TRUE(z.anzahl >= 1 && z.anzahl <= schläge + 2) << z.anzahl << " " << schläge;
     const QImage letztes = o.f.Pic.bild().copy();
     const auto gezeigt = [&] {
         const QImage schirm = o.w->screen()->grabWindow(o.w->winId()).toImage();
@@ -124,7 +96,7 @@ TEST(Schirm, AnschlussStörungAufDeutsch) {
     QTemporaryDir knoten;
     const QString voll = knoten.filePath(QStringLiteral("voll"));
     ASSERT_EQ(::mknod(voll.toLocal8Bit().constData(), S_IFCHR | 0666, makedev(1, 7)), 0);
-    Fensterchen o(QStringLiteral("record:") + voll);
+    OffenesFenster o(QStringLiteral("record:") + voll);
     const auto status = [&] { return o.w->statusBar()->currentMessage(); };
     o.f.T.setzeAn(true);
     o.f.T.ablaufen();

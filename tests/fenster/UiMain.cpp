@@ -1,7 +1,7 @@
 // Main of the widget tests: the offscreen platform is chosen before the QApplication
 // exists, so that the tests (and their discovery) run without a display server. Its one
-// screen is 1280 × 1000 pixels, a small desktop screen, so tests can check that the
-// window stays on it.
+// screen has the size the target gives (GLANZZUG_SCHIRM_B × GLANZZUG_SCHIRM_H: a small
+// desktop screen or a laptop's), so tests can check that the window stays on it.
 #include <QApplication>
 #include <QTemporaryFile>
 #include <gtest/gtest.h>
@@ -9,10 +9,6 @@
 int main(int argc, char** argv) {
     QTemporaryFile schirm;
     if (!schirm.open()) return 2;
-#ifndef GLANZZUG_SCHIRM_B // another screen size, for the tests of a small screen
-#define GLANZZUG_SCHIRM_B 1280
-#define GLANZZUG_SCHIRM_H 1000
-#endif
     schirm.write(QStringLiteral(R"({"screens": [{"name": "Schirm", "x": 0, "y": 0, "width": %1, "height": %2,
                                   "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})")
                      .arg(GLANZZUG_SCHIRM_B).arg(GLANZZUG_SCHIRM_H).toUtf8());

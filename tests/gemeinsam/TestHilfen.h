@@ -23,12 +23,10 @@ struct TestOrdner {
     QString vorher = QDir::currentPath();
     TestOrdner() { QDir::setCurrent(ordner.path()); }
     ~TestOrdner() { QDir::setCurrent(vorher); }
-    TestOrdner(const TestOrdner&) = delete;
-    TestOrdner& operator=(const TestOrdner&) = delete;
 };
 
 // Dialogs with scripted answers (No and an empty input when the script is used up);
-// every question, title, notice, prompt and font the font dialog opened on is recorded.
+// every question, notice, prompt and font the font dialog opened on is recorded.
 // A modal dialog runs its own event loop, so the timer goes on ticking while it is open:
 // `ticksImDialog(T, n)` lets the timer T tick n times (as its driver would, so only while
 // T is on) in every dialog before the answer is given.
@@ -37,8 +35,7 @@ public:
     std::deque<bool> antworten;
     std::deque<QString> eingaben;
     std::optional<SchriftWahl> schrift;
-    QStringList fragen, titel, hinweise, eingabeFragen;
-    std::vector<Symbol> symbole;
+    QStringList fragen, hinweise, eingabeFragen;
     std::vector<SchriftWahl> schriftStarts;
     // Runs while a dialog is open, before it returns; unset: nothing happens meanwhile.
     std::function<void()> währendOffen;
@@ -56,10 +53,8 @@ public:
         };
     }
 
-    bool frageJaNein(const QString& text, const QString& t, Symbol symbol) override {
+    bool frageJaNein(const QString& text, const QString&, Symbol) override {
         fragen << text;
-        titel << t;
-        symbole.push_back(symbol);
         offen();
         return nimm(antworten, false);
     }
