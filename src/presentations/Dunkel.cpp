@@ -4,11 +4,12 @@
 
 namespace glanzzug {
 
-void AnzeigeDunkel(Fenster& f) {
+void AnzeigeDunkel(Fenster& f, bool melden) {
     f.T.setzeAn(false);
     f.Dunkel = true;
     ModuleDunkel(f);
-    f.Statuszeile.setzeText(QStringLiteral("Anzeige dunkel – „Weiter“ oder „Timer an“ schaltet sie wieder ein"));
+    if (melden)
+        f.Statuszeile.setzeText(QStringLiteral("Anzeige dunkel – „Weiter“ oder „Timer an“ schaltet sie wieder ein"));
 }
 
 void AnzeigeWeiter(Fenster& f) { f.T.setzeAn(true); }

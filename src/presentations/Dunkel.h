@@ -10,8 +10,9 @@ struct Fenster;
 // Stops the timer, blanks every module (the live view goes dark with them) and says so in
 // the status line. The picture and the pass state stay, so that AnzeigeWeiter continues
 // where playing stopped. Whatever switches the timer on again ("Weiter", "Timer an",
-// loading or saving a presentation) ends the dark state.
-void AnzeigeDunkel(Fenster& f);
+// loading or saving a presentation) ends the dark state. Without `melden` the status line
+// keeps what it says (the caller shows its own reason elsewhere).
+void AnzeigeDunkel(Fenster& f, bool melden = true);
 
 // Ends the dark state: the timer runs again and the next tick goes on with what played.
 void AnzeigeWeiter(Fenster& f);

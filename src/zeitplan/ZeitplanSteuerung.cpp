@@ -166,8 +166,8 @@ void ZeitplanSteuerung::spielen(const QString& ziel) {
 
 void ZeitplanSteuerung::dunkel(const QString& warum) {
     gezeigt_ = kDunkel;
-    AnzeigeDunkel(f_);
-    // After the darkening, whose own status line this replaces with the reason.
+    // The schedule's own label says that it is dark; the status line keeps its message.
+    AnzeigeDunkel(f_, false);
     if (!warum.isEmpty()) {
         melde(QStringLiteral("schedule: ") + warum + QStringLiteral(" Die Anzeige bleibt dunkel."));
         f_.Statuszeile.setzeText(QStringLiteral("Zeitplan: ") + warum + QStringLiteral(" Die Anzeige bleibt dunkel."));

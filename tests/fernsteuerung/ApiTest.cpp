@@ -49,11 +49,11 @@ TEST(Api, StatusNamenUndAnordnung) {
     s.f.AlleLL.setzeText(QStringLiteral("Abend"));
     s.f.Start.setzeWert(1);
     s.f.DurchlaufNummer = 2;
-    QJsonObject st = s.get("/api/status").json();
-    st.remove("presentation"); // as Form_Load left it
+    const QJsonObject st = s.get("/api/status").json();
     const QJsonObject anzeige{{"width", int(s.f.DisplayBreite)}, {"height", s.f.DisplayHöhe}};
-    EXPECT_EQ(st, (QJsonObject{{"runList", "Abend"}, {"playing", true}, {"timer", true}, {"mode", 0}, {"modeName", "Lauf-Text"},
-                               {"pass", 2}, {"display", anzeige}, {"port", "test"}}));
+    const QJsonObject erwartet{{"runList", "Abend"}, {"playing", true}, {"timer", true}, {"mode", 0},
+                               {"modeName", "Lauf-Text"}, {"pass", 2}, {"display", anzeige}, {"port", "test"}};
+    for (auto i = erwartet.begin(); i != erwartet.end(); ++i) EXPECT_EQ(st.value(i.key()), i.value()) << i.key().toStdString();
 
     // The names as the window's combo boxes list them: sorted, without extension.
     EXPECT_EQ(liste(s.get("/api/presentations")), s.f.AlleLS.liste());
