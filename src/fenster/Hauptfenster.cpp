@@ -91,11 +91,6 @@ Hauptfenster::Hauptfenster(Fenster& f, const PortWahl& port) : f_(f) {
     bindeTitel(this, f.Titel);
     bindeStatus(statusBar(), f.Statuszeile);
     bauAnleitungsKnopf(statusBar());
-    auto* fern = new QPushButton(QStringLiteral("Fernsteuerung"), this);
-    fern->setObjectName(QStringLiteral("Fernsteuerung"));
-    fern->setToolTip(QStringLiteral("Zeigt die Adresse und den QR-Code für die Fernsteuerung vom Telefon"));
-    connect(fern, &QPushButton::clicked, this, [this] { FernsteuerungDialog(f_.FernAdressen, this).exec(); });
-    statusBar()->addPermanentWidget(fern);
     // The weekly schedule: what holds now, and its editor.
     if (ZeitplanSteuerung* zeitplan = ZeitplanSteuerung::von(f)) {
         auto* jetzt = new QLabel(this);
@@ -109,6 +104,12 @@ Hauptfenster::Hauptfenster(Fenster& f, const PortWahl& port) : f_(f) {
                 [this, zeitplan] { zeitplanBearbeiten(zeitplan, f_.AlleLL.liste(), this); });
         statusBar()->addPermanentWidget(knopf);
     }
+    // The remote control's pairing, at the status bar's right end.
+    auto* fern = new QPushButton(QStringLiteral("Fernsteuerung"), this);
+    fern->setObjectName(QStringLiteral("Fernsteuerung"));
+    fern->setToolTip(QStringLiteral("Zeigt die Adresse und den QR-Code für die Fernsteuerung vom Telefon"));
+    connect(fern, &QPushButton::clicked, this, [this] { FernsteuerungDialog(f_.FernAdressen, this).exec(); });
+    statusBar()->addPermanentWidget(fern);
     // The program's folder and the port stay named after every message (SpeichernMelden).
     QString ordner = QDir::toNativeSeparators(QDir::currentPath());
     if (const QString heim = QDir::homePath(); ordner == heim || ordner.startsWith(heim + u'/'))
