@@ -72,6 +72,32 @@ TEST(LetzteLaufListe, ÄnderungenÜberlebenDenNeustart) {
     EXPECT_EQ(l.f.LaufListe.anzahl(), 0);
 }
 
+// Start-up applies the display size and the module arrangement before it plays the first
+// frame.
+TEST(LetzteLaufListe, DasErsteBildZeigtJedesModulSeinFenster) {
+    TestOrdner o;
+    // Two rows of three modules (a 21 x 14 display) and a picture with one colour per
+    // module window: red, green, yellow, blue, magenta, cyan.
+    QByteArray datei;
+    for (int m = 0; m < 6; ++m) datei += "Sichtbar\r\n " + QByteArray::number(7 * (m % 3)) + "\r\n " +
+                                         QByteArray::number(7 * (m / 3)) + "\r\n";
+    schreib(kAnordnungsDatei, datei + " 21\r\n 14\r\n");
+    QImage bild(21, 14, QImage::Format_RGB32);
+    const auto tabelle = FarbtabelleBauen();
+    for (int m = 0; m < 6; ++m)
+        for (int y = 0; y < 7; ++y)
+            for (int x = 0; x < 7; ++x) bild.setPixel(7 * (m % 3) + x, 7 * (m / 3) + y, alsPixel(tabelle[m + 1]));
+    ASSERT_TRUE(bild.save(QStringLiteral("bunt.bmp")));
+    alsLetzteLaufListe("AuWa=1\r\nAniB=bunt.bmp/\r\nTemp=1000\r\n");
+    FrischGestartet l;
+    EXPECT_EQ(std::pair(l.f.DisplayBreite, l.f.DisplayHöhe), std::pair(21.0, 14));
+    ASSERT_EQ(l.port.schreiben.size(), std::size_t(kFrameBytes)); // one frame, during start-up
+    Leds soll;
+    for (int m = 0; m < 6; ++m)
+        for (auto& spalte : soll[m]) spalte.fill(ledBits(tabelle[m + 1]));
+    EXPECT_EQ(ledsNach(l.port, kFrameBytes), soll);
+}
+
 TEST(LetzteLaufListe, DerErsteDurchlaufSpieltWieJederSpätere) {
     // Presentations that set no font size, so the display height gives it.
     // "<": the first pass shows the same frames as the second, from the first position on.
