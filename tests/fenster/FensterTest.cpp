@@ -76,7 +76,10 @@ TEST(Fenster, BeschriftungenZeigenHöchstensImBildtaktDenLetztenWert) {
     ASSERT_TRUE(vonX);
     const std::pair<Beschriftung*, std::function<QString()>> fälle[] = {
         {&o.f.Titel, [&o] { return o.w->windowTitle(); }}, {&o.f.VonXLabel, [vonX] { return vonX->text(); }}};
-    for (const auto& [modell, gezeigt] : fälle) {
+    for (const auto& fall : fälle) {
+        // Not a structured binding: clang 14 cannot capture one in the lambda below.
+        Beschriftung* modell = fall.first;
+        const std::function<QString()>& gezeigt = fall.second;
         QTest::qWait(40); // a quiet interval: the next change shows at once
         EreignisZähler titel(o.w.get(), QEvent::WindowTitleChange);
         for (int i = 0; i < 100; ++i) modell->setzeText(QStringLiteral("Bild %1").arg(i));
