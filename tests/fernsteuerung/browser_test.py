@@ -118,7 +118,11 @@ def telefon_schritte(browser, ordner, leinwand, text, knopf, bilder, tmp):
     beginn = time.monotonic()
     speichern.click()
     warten(lambda: "gespeichert" in text("meldung"), 5, "the save")
-    with open(os.path.join(ordner, "Kurz1.LSL"), "rb") as d:
+    # The text goes to the presentation on show when typing began; the run list may have
+    # moved on to Kurz2 just before.
+    ziel = re.search(r"„(Kurz[12])“ gespeichert", text("meldung"))
+    assert ziel, "not saved: " + text("meldung")
+    with open(os.path.join(ordner, ziel.group(1) + ".LSL"), "rb") as d:
         assert b"\r\nText=#4" + b"I" * 40 + b"\r\n" in d.read(), "the text is not in the file"
     # Shown at once, unless the run list moved on meanwhile.
     warten(lambda: nur_blau(leinwand()) or text("darstellung") != "Kurz1", 5, "the saved text on the LEDs at once")
