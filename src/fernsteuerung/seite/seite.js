@@ -348,21 +348,28 @@ function auswahlFuellen(id, namen) {
   if (namen.includes(alt)) sel.value = alt;
 }
 
-function namenZeigen(ul, namen, schluesselName, wort) {
+// Fills the list with one entry per name and the button `knopf(name)` makes; false (and
+// nothing changed) when it already shows these names.
+function namenEintragen(ul, namen, knopf) {
   const alt = [...ul.children].map((li) => li.dataset.name);
-  if (alt.length === namen.length && alt.every((n, i) => n === namen[i])) return;
+  if (alt.length === namen.length && alt.every((n, i) => n === namen[i])) return false;
   ul.replaceChildren();
   for (const name of namen) {
     const li = document.createElement("li");
     li.dataset.name = name;
     const span = document.createElement("span");
     span.textContent = name;
-    li.append(span, eintragsKnopf("Abspielen", wort + " „" + name + "“ abspielen",
-                                  () => handeln("POST", "/api/play", { [schluesselName]: name },
-                                                wort + " „" + name + "“ gewählt.")));
+    li.append(span, knopf(name));
     ul.append(li);
   }
-  if (stand) standZeigen(stand);
+  return true;
+}
+
+function namenZeigen(ul, namen, schluesselName, wort) {
+  const neu = namenEintragen(ul, namen, (name) =>
+    eintragsKnopf("Abspielen", wort + " „" + name + "“ abspielen",
+                  () => handeln("POST", "/api/play", { [schluesselName]: name }, wort + " „" + name + "“ gewählt.")));
+  if (neu && stand) standZeigen(stand);
 }
 
 async function namenLaden() {
@@ -383,22 +390,12 @@ async function namenLaden() {
 const ENDUNGEN = { "image/jpeg": ".jpg", "image/png": ".png", "image/bmp": ".bmp", "image/gif": ".gif" };
 
 function bilderZeigen(namen) {
-  const ul = $("bilderListe");
-  const alt = [...ul.children].map((li) => li.dataset.name);
-  if (alt.length === namen.length && alt.every((n, i) => n === namen[i])) return;
-  ul.replaceChildren();
-  for (const name of namen) {
-    const li = document.createElement("li");
-    li.dataset.name = name;
-    const span = document.createElement("span");
-    span.textContent = name;
-    li.append(span, eintragsKnopf("Hinzufügen", "„" + name + "“ der gewählten Darstellung hinzufügen", () => {
+  namenEintragen($("bilderListe"), namen, (name) =>
+    eintragsKnopf("Hinzufügen", "„" + name + "“ der gewählten Darstellung hinzufügen", () => {
       const d = $("bildDarstellung").value;
       handeln("POST", "/api/picturelist", { presentation: d, picture: name },
               "„" + name + "“ in die Bilder-Liste von „" + d + "“ aufgenommen und gespeichert.");
     }));
-    ul.append(li);
-  }
 }
 
 // A name the folder can keep: the file's own name without odd characters, with the
