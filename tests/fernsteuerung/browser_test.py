@@ -285,6 +285,7 @@ def main():
                   "--disable-dev-shm-usage", "--user-data-dir=" + os.path.join(tmp, "chromium"),
                   "--window-size=1280,900"):
             optionen.add_argument(o)
+        optionen.set_capability("goog:loggingPrefs", {"browser": "ALL"})
         browser = webdriver.Chrome(service=Service(TREIBER), options=optionen)
         prozess = subprocess.Popen(
             [glanzzug, "--headless", "--quiet", "--folder", ordner, "--port", "record:" + draht,
@@ -374,6 +375,10 @@ def main():
             browser.set_window_size(412, höhe + 150)
             time.sleep(1)
             browser.save_screenshot(os.path.join(bilder, "fernsteuerung-telefon-ganz.png"))
+        # No script error and no missing file (refused requests are the page's to show).
+        fehler = [e["message"] for e in browser.get_log("browser") if e["level"] == "SEVERE"
+                  and ("Uncaught" in e["message"] or "404" in e["message"])]
+        assert not fehler, "the browser's console: " + repr(fehler[:3])
         falscher_schlüssel(browser, adresse, bilder)
         qr_code(glanzzug, ordner, tmp, browser, text, bilder)
         print("browser test passed")
