@@ -31,6 +31,9 @@ import sys
 import tempfile
 import time
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "gemeinsam"))
+from endet_mit_mir import endet_mit_mir  # noqa: E402
+
 ÜBERSPRUNGEN = 77
 CHROMIUM, TREIBER = "/usr/bin/chromium", "/usr/bin/chromedriver"
 
@@ -239,7 +242,7 @@ wait
     umgebung.pop("QT_QPA_PLATFORM", None)
     # A screen tall enough for the whole window, so that its status bar can be clicked.
     xvfb = subprocess.Popen(["xvfb-run", "-a", "-s", "-screen 0 1366x1000x24", "bash", "-c", skript], env=umgebung,
-                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, start_new_session=True)
+                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, start_new_session=True, preexec_fn=endet_mit_mir)
     try:
         warten(lambda: os.path.exists(bild), 40, "the screenshot of the window's Fernsteuerung")
         if bilder:
@@ -290,7 +293,7 @@ def main():
         prozess = subprocess.Popen(
             [glanzzug, "--headless", "--quiet", "--folder", ordner, "--port", "record:" + draht,
              "--http", "127.0.0.1:0", "--http-token-file", token_datei],
-            stderr=subprocess.PIPE, env=umgebung)
+            stderr=subprocess.PIPE, env=umgebung, preexec_fn=endet_mit_mir)
         bereit, _, _ = select.select([prozess.stderr], [], [], 15)
         assert bereit, "glanzzug printed no address"
         zeile = prozess.stderr.readline().decode()

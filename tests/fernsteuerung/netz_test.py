@@ -23,6 +23,9 @@ import tempfile
 import threading
 import time
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "gemeinsam"))
+from endet_mit_mir import endet_mit_mir  # noqa: E402
+
 GLANZZUG, DEMO = sys.argv[1], sys.argv[2]
 # A client is blocked when the server has not taken a byte for this long.
 BLOCKIERT = 1.0
@@ -39,7 +42,7 @@ class Spieler:
         self.token_datei = os.path.join(tmp, "http-token")
         self.p = subprocess.Popen(
             [GLANZZUG, "--headless", "--quiet", "--port", "none", "--folder", os.path.join(tmp, "ordner"),
-             "--http", "127.0.0.1:0", "--http-token-file", self.token_datei, *mehr], stderr=subprocess.PIPE)
+             "--http", "127.0.0.1:0", "--http-token-file", self.token_datei, *mehr], stderr=subprocess.PIPE, preexec_fn=endet_mit_mir)
         self.fehler = []
         zeile = self.p.stderr.readline().decode()
         treffer = re.fullmatch(r"glanzzug: remote control at http://127\.0\.0\.1:(\d+)/#token=(\w+)\n", zeile)

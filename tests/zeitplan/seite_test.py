@@ -17,6 +17,9 @@ import sys
 import tempfile
 import time
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "gemeinsam"))
+from endet_mit_mir import endet_mit_mir  # noqa: E402
+
 CHROMIUM, TREIBER = "/usr/bin/chromium", "/usr/bin/chromedriver"
 try:
     from selenium import webdriver
@@ -54,7 +57,7 @@ def main():
     prozess = subprocess.Popen(
         [glanzzug, "--headless", "--quiet", "--folder", ordner, "--port", "none",
          "--http", "127.0.0.1:0", "--http-token-file", os.path.join(tmp, "token")],
-        stderr=subprocess.PIPE, env=dict(os.environ, QT_QPA_PLATFORM="offscreen"))
+        stderr=subprocess.PIPE, env=dict(os.environ, QT_QPA_PLATFORM="offscreen"), preexec_fn=endet_mit_mir)
     browser = None
     try:
         bereit, _, _ = select.select([prozess.stderr], [], [], 15)

@@ -20,6 +20,9 @@ import subprocess
 import sys
 import tempfile
 import time
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "gemeinsam"))
+from endet_mit_mir import endet_mit_mir  # noqa: E402
 import urllib.request
 
 BIBLIOTHEK = "/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1"
@@ -54,7 +57,7 @@ class Programm:
         self.p = subprocess.Popen([glanzzug, "--headless", "--folder", ordner, "--port", "record:" + self.draht,
                                    "--http", "127.0.0.1:0", "--http-token-file",
                                    os.path.join(ordner, "..", "token")],
-                                  stderr=subprocess.PIPE, env=umgebung, bufsize=0)
+                                  stderr=subprocess.PIPE, env=umgebung, bufsize=0, preexec_fn=endet_mit_mir)
         self.zeilen = []
         zeile = self.zeile_mit("remote control at", 20)
         self.adresse, self.token = zeile.split(" at ")[1].strip().split("/#token=")
