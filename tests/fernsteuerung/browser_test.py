@@ -220,35 +220,37 @@ def qr_code(glanzzug, ordner, tmp, browser, text, bilder):
     if not all(shutil.which(w) for w in werkzeuge):
         print("QR code part skipped: needs " + ", ".join(werkzeuge))
         return
-    bild = os.path.join(tmp, "fenster.png")
+    bild, url_datei = os.path.join(tmp, "fenster.png"), os.path.join(tmp, "qr-url")
     ordner = shutil.copytree(ordner, os.path.join(tmp, "fenster-ordner"))
-    # The window plays until this script is ended; the screenshot shows its open dialog.
+    b, u = shlex.quote(bild), shlex.quote(url_datei)
+    # The window plays until this script is ended. Its "Fernsteuerung" is clicked until the
+    # (modal) dialog shows, and the screen taken until the QR code in it reads: a window
+    # still starting misses a click, a dialog still painting has no code yet.
     skript = f"""
 {shlex.quote(glanzzug)} --folder {shlex.quote(ordner)} --port record:{shlex.quote(os.path.join(tmp, "draht2"))} \\
     --http 127.0.0.1:0 --http-token-file {shlex.quote(os.path.join(tmp, "config", "http-token"))} 2>/dev/null &
 fenster=$(xdotool search --sync --onlyvisible --classname glanzzug | head -1)
 eval $(xdotool getwindowgeometry --shell "$fenster")
-sleep 1
-xdotool mousemove --window "$fenster" $((WIDTH - 45)) $((HEIGHT - 12)) click 1
-for i in $(seq 50); do
-    xdotool search --onlyvisible --name '^Fernsteuerung$' >/dev/null 2>&1 && break
-    sleep 0.2
+until xdotool search --onlyvisible --name '^Fernsteuerung$' >/dev/null 2>&1; do
+    xdotool mousemove --window "$fenster" $((WIDTH - 45)) $((HEIGHT - 12)) click 1
+    sleep 0.5
 done
-sleep 0.5
-import -window root png:{shlex.quote(bild)}.neu && mv {shlex.quote(bild)}.neu {shlex.quote(bild)}
+until import -window root png:{b}.neu && zbarimg --raw -q {b}.neu >{u}.neu; do sleep 0.2; done
+mv {b}.neu {b} && mv {u}.neu {u}
 wait
 """
     umgebung = dict(os.environ)
     umgebung.pop("QT_QPA_PLATFORM", None)
     # A screen tall enough for the whole window, so that its status bar can be clicked.
     xvfb = subprocess.Popen(["xvfb-run", "-a", "-s", "-screen 0 1366x1000x24", "bash", "-c", skript], env=umgebung,
-                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, start_new_session=True, preexec_fn=endet_mit_mir)
+                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, start_new_session=True,
+                            preexec_fn=endet_mit_mir)
     try:
-        warten(lambda: os.path.exists(bild), 40, "the screenshot of the window's Fernsteuerung")
+        warten(lambda: os.path.exists(url_datei), 60, "a readable QR code in the window's Fernsteuerung")
         if bilder:
             shutil.copy(bild, os.path.join(bilder, "fenster-fernsteuerung.png"))
-        gelesen = subprocess.run(["zbarimg", "--raw", "-q", bild], capture_output=True, text=True)
-        url = gelesen.stdout.strip()
+        with open(url_datei) as d:
+            url = d.read().strip()
         assert re.fullmatch(r"http://127\.0\.0\.1:\d+/#token=[0-9a-f]{64}", url), "QR code: " + repr(url)
         browser.get("about:blank")
         browser.get(url)
@@ -334,7 +336,8 @@ def main():
         warten(lambda: text("darstellung") not in ("", "–"), 5, "the status")
         if bilder:
             os.makedirs(bilder, exist_ok=True)
-            time.sleep(1.5)
+            gezeigt = browser.execute_script("return window.glanzzug.bilder")
+            warten(lambda: browser.execute_script("return window.glanzzug.bilder") > gezeigt + 10, 5, "live frames")
             browser.save_screenshot(os.path.join(bilder, "fernsteuerung-desktop.png"))
         vorher = wie_der_draht()
         assert any(vorher), "the stopped frame lights nothing"
@@ -366,17 +369,19 @@ def main():
 
         telefon_schritte(browser, ordner, leinwand, text, knopf, bilder, tmp)
 
+        # Nothing wider than a phone.
+        browser.set_window_size(412, 915)
+        warten(lambda: browser.execute_script("return document.documentElement.clientWidth") <= 412, 5,
+               "the page at a phone's width")
+        breiter = browser.execute_script(
+            "return [...document.querySelectorAll('body *')].filter(e => e.getBoundingClientRect().right > "
+            "document.documentElement.clientWidth + 1).map(e => e.tagName + '#' + e.id + '.' + e.className)")
+        assert not breiter, "wider than a phone: " + repr(breiter[:8])
         if bilder:
-            browser.set_window_size(412, 915)
-            time.sleep(1.5)
-            breiter = browser.execute_script(
-                "return [...document.querySelectorAll('body *')].filter(e => e.getBoundingClientRect().right > "
-                "document.documentElement.clientWidth + 1).map(e => e.tagName + '#' + e.id + '.' + e.className)")
-            assert not breiter, "wider than a phone: " + repr(breiter[:8])
             browser.save_screenshot(os.path.join(bilder, "fernsteuerung-telefon.png"))
             höhe = browser.execute_script("return document.documentElement.scrollHeight")
             browser.set_window_size(412, höhe + 150)
-            time.sleep(1)
+            warten(lambda: browser.execute_script("return window.innerHeight") >= höhe, 5, "the page's whole height")
             browser.save_screenshot(os.path.join(bilder, "fernsteuerung-telefon-ganz.png"))
         # No script error and no missing file (refused requests are the page's to show).
         fehler = [e["message"] for e in browser.get_log("browser") if e["level"] == "SEVERE"
