@@ -35,10 +35,10 @@ bool standardOrdnerEinrichten(const QString& ordner) {
     }
     for (const QString& name : QDir(demo).entryList(QDir::Files)) {
         const auto inhalt = leseDatei(demo + u'/' + name, kGrößteDemoDatei);
-        QString grund = QStringLiteral("cannot read it");
-        if (!inhalt || !schreibeDatei(ordner + u'/' + name, *inhalt, &grund))
+        SchreibFehler fehler{0, QStringLiteral("cannot read it"), {}};
+        if (!inhalt || !schreibeDatei(ordner + u'/' + name, *inhalt, &fehler))
             std::fprintf(stderr, "glanzzug: could not copy %s into %s: %s\n", qPrintable(name), qPrintable(ordner),
-                         qPrintable(grund));
+                         qPrintable(fehler.worte));
     }
     return true;
 }

@@ -130,16 +130,45 @@ bool leseBlockweise(const QString& pfad, const std::function<bool(QByteArrayView
     }
 }
 
-bool schreibeDatei(const QString& pfad, QByteArrayView inhalt, QString* grund) {
-    const auto ablehnen = [grund](const QString& warum) {
-        if (grund) *grund = warum;
+namespace {
+// Why a write failed, in the words the window and the page use; the error number for
+// what a user is unlikely to meet.
+QString aufDeutsch(int nummer) {
+    struct Satz {
+        int nummer;
+        const char16_t* text;
+    };
+    static constexpr Satz kSätze[] = {
+        {ENOSPC, u"der Datenträger ist voll"},
+        {EDQUOT, u"der Speicherplatz des Benutzers ist aufgebraucht"},
+        {EFBIG, u"die Datei ist zu groß für den Datenträger"},
+        {EROFS, u"der Datenträger ist schreibgeschützt"},
+        {EACCES, u"keine Berechtigung zum Schreiben in diesen Ordner"},
+        {EPERM, u"keine Berechtigung zum Schreiben in diesen Ordner"},
+        {ENOENT, u"den Ordner gibt es nicht"},
+        {ENOTDIR, u"den Ordner gibt es nicht"},
+        {ENAMETOOLONG, u"der Name ist zu lang"},
+        {EIO, u"der Datenträger meldet einen Lese- oder Schreibfehler"},
+    };
+    for (const Satz& s : kSätze)
+        if (s.nummer == nummer) return QString::fromUtf16(s.text);
+    return QStringLiteral("Fehler Nummer %1 des Betriebssystems").arg(nummer);
+}
+} // namespace
+
+bool schreibeDatei(const QString& pfad, QByteArrayView inhalt, SchreibFehler* fehler) {
+    const auto ablehnen = [fehler](int nummer, const QString& worte, const QString& deutsch) {
+        if (fehler) *fehler = {nummer, worte, deutsch};
         return false;
     };
-    if (!gültigerName(pfad)) return ablehnen(QStringLiteral("no valid file name"));
+    if (!gültigerName(pfad))
+        return ablehnen(0, QStringLiteral("no valid file name"), QStringLiteral("der Name taugt nicht als Dateiname"));
     struct stat alt {};
     bool vorhanden = false;
     const auto ziel = zielDerSicherung(QFile::encodeName(pfad), alt, vorhanden);
-    if (!ziel) return ablehnen(QStringLiteral("not a regular file"));
+    if (!ziel)
+        return ablehnen(0, QStringLiteral("not a regular file"),
+                        QStringLiteral("unter dem Namen steht etwas anderes als eine gewöhnliche Datei"));
     const QByteArray ordner = ordnerVon(*ziel);
     const qsizetype schnitt = ziel->lastIndexOf('/');
     QByteArray vorlage = ordner + "/." + ziel->mid(schnitt + 1) + ".XXXXXX";
@@ -149,7 +178,7 @@ bool schreibeDatei(const QString& pfad, QByteArrayView inhalt, QString* grund) {
     const auto aufgeben = [&] {
         const int fehler = errno;
         if (angelegt) ::unlink(vorlage.constData());
-        return ablehnen(QString::fromLocal8Bit(std::strerror(fehler)));
+        return ablehnen(fehler, QString::fromLocal8Bit(std::strerror(fehler)), aufDeutsch(fehler));
     };
     Deskriptor d;
     d.fd = ::mkostemp(vorlage.data(), O_CLOEXEC);

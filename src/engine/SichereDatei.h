@@ -25,8 +25,13 @@ std::optional<QByteArray> leseDatei(const QString& pfad, qint64 höchstens);
 // a FIFO, a folder, nothing) and a name that is itself no regular file are not written:
 // false, and the old thing stays. The new file keeps the mode and owner of the old one;
 // a new file gets 0666 less the umask. False on any failure, with nothing changed; then
-// `grund`, when given, receives the reason in words ("No space left on device").
-bool schreibeDatei(const QString& pfad, QByteArrayView inhalt, QString* grund = nullptr);
+// `fehler`, when given, receives why.
+struct SchreibFehler {
+    int nummer = 0;  // errno of the failed call; 0 when the target was refused before any
+    QString worte;   // for the journal: "No space left on device"
+    QString deutsch; // for the window and the page: "der Datenträger ist voll"
+};
+bool schreibeDatei(const QString& pfad, QByteArrayView inhalt, SchreibFehler* fehler = nullptr);
 
 // Reads a regular file from its start, block by block (opened as leseDatei does), and
 // hands each block to `nimm` until it returns false or the file ends. For readers that

@@ -9,7 +9,8 @@ namespace glanzzug {
 // A save that fails leaves the old file exactly as it was and is told to the log (the
 // headless player writes it to standard error), naming the file and the reason. The
 // window shows no message for it, as for every other file routine. True when saved.
-// `grund`, when given, receives the reason of a failure in words.
+// `grund`, when given, receives the reason of a failure in German, for the status line
+// ("der Datenträger ist voll"); the log names it in English.
 bool zeilenSichern(const Ablauf& ablauf, const QString& pfad, const QStringList& zeilen, QString* grund = nullptr);
 
 // Shows in the status line what became of a save the user asked for (German: "„Willkommen“

@@ -62,13 +62,13 @@ std::optional<QString> leseErsteZeile(const QString& pfad) {
     return zeilen->first();
 }
 
-bool schreibeZeilenAtomar(const QString& pfad, const QStringList& zeilen, QString* grund) {
+bool schreibeZeilenAtomar(const QString& pfad, const QStringList& zeilen, SchreibFehler* fehler) {
     QByteArray bytes;
     for (const QString& z : zeilen) {
         bytes.append(alsWindows1252(z));
         bytes.append("\r\n");
     }
-    return schreibeDatei(pfad, bytes, grund);
+    return schreibeDatei(pfad, bytes, fehler);
 }
 
 } // namespace glanzzug

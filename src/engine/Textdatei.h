@@ -4,6 +4,8 @@
 
 namespace glanzzug {
 
+struct SchreibFehler; // SichereDatei.h
+
 // The program's text files: single-byte Windows-1252 on disk. Reading accepts CR LF,
 // CR alone and LF alone as line ends, so files edited by hand on any system read line
 // by line; a last line without a line end is read as well. Writing always ends every
@@ -30,8 +32,8 @@ std::optional<QString> leseErsteZeile(const QString& pfad);
 // Writes the lines, each followed by CR LF, whole or not at all (see schreibeDatei): a
 // failure (no rights, full disk, a name that cannot be created, a link to something that
 // is no regular file) leaves any old file untouched and returns false, with the reason
-// in `grund` when given.
-bool schreibeZeilenAtomar(const QString& pfad, const QStringList& zeilen, QString* grund = nullptr);
+// in `fehler` when given.
+bool schreibeZeilenAtomar(const QString& pfad, const QStringList& zeilen, SchreibFehler* fehler = nullptr);
 
 // Text <-> Windows-1252 bytes. Characters the code page lacks cannot be encoded.
 QByteArray alsWindows1252(const QString& text);

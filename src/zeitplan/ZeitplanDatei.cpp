@@ -40,9 +40,9 @@ bool zeitplanDateiSchreiben(const QStringList& zeilen, const QByteArray& gelesen
     const auto jetzt = dateiVorhanden(pfad) ? leseDatei(pfad, kGrößterZeitplan) : std::optional<QByteArray>(QByteArray());
     if (!jetzt || *jetzt != gelesen)
         return setze(QStringLiteral("%1 wurde inzwischen geändert; bitte neu laden.").arg(pfad));
-    QString warum;
+    SchreibFehler warum;
     if (!schreibeZeilenAtomar(pfad, zeilen, &warum))
-        return setze(QStringLiteral("%1 konnte nicht gespeichert werden: %2").arg(pfad, warum));
+        return setze(QStringLiteral("%1 konnte nicht gespeichert werden: %2").arg(pfad, warum.deutsch));
     return true;
 }
 

@@ -150,7 +150,8 @@ TEST(Herunterfahren, LinksZuGerätenGroßeDateienUndNulImNamen) {
 }
 
 // A full disk while a changed run list is saved: every file stays byte for byte as it
-// was, and the failure is logged with the file and the reason.
+// was, and the failure is logged with the file and the reason (in German in the window's
+// status line, for a "Speichern" the user asked for).
 TEST(Herunterfahren, VolleFestplatteZerstörtNichts) {
     TestOrdner o;
     const KleinesTmpfs voll(o.ordner.filePath(QStringLiteral("voll")));
@@ -167,6 +168,8 @@ TEST(Herunterfahren, VolleFestplatteZerstörtNichts) {
         voll.füllen();
         const QString log = starteUndBeende([](Fenster& f) {
             EXPECT_EQ(f.LaufListeStand, Fenster::ListenStand::Ganz);
+            EXPECT_FALSE(LaufListeSchreiben(f));
+            EXPECT_EQ(f.Statuszeile.text(), "„" + f.AlleLL.text() + "“ nicht gespeichert: der Datenträger ist voll");
             f.LaufListeGeändert = true; // as after an edit, so that shut-down saves it
         });
         EXPECT_EQ(lies(liste + ".LAL"), inhalt);
