@@ -32,23 +32,11 @@ import tempfile
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "gemeinsam"))
-from endet_mit_mir import endet_mit_mir  # noqa: E402
+from hilfen import browser_oder_überspringen, chromium, endet_mit_mir, warten  # noqa: E402
 
-ÜBERSPRUNGEN = 77
-CHROMIUM, TREIBER = "/usr/bin/chromium", "/usr/bin/chromedriver"
-
-try:
-    from selenium import webdriver
-    from selenium.webdriver.chrome.service import Service
-    from selenium.webdriver.common.by import By
-    from selenium.webdriver.common.keys import Keys
-except ImportError:
-    print("skipped: python3-selenium is not installed")
-    sys.exit(ÜBERSPRUNGEN)
-for programm in (CHROMIUM, TREIBER):
-    if not os.access(programm, os.X_OK):
-        print(f"skipped: {programm} is not installed (chromium, chromium-driver)")
-        sys.exit(ÜBERSPRUNGEN)
+browser_oder_überspringen()
+from selenium.webdriver.common.by import By  # noqa: E402
+from selenium.webdriver.common.keys import Keys  # noqa: E402
 
 
 def draht_leds(pfad):
@@ -91,16 +79,6 @@ for (let m = 0; m < 6; m++) for (let r = 0; r < 7; r++) for (let c = 0; c < 7; c
 }
 return werte;
 """
-
-
-def warten(bedingung, sekunden, was):
-    ende = time.monotonic() + sekunden
-    while time.monotonic() < ende:
-        ergebnis = bedingung()
-        if ergebnis:
-            return ergebnis
-        time.sleep(0.1)
-    raise AssertionError("timed out waiting for " + was)
 
 
 def tippen(eingabe, text):
@@ -283,15 +261,7 @@ def main():
     try:
         # The browser first: it starts slowly on a busy machine, and the demo's first
         # presentation plays only a few seconds.
-        optionen = webdriver.ChromeOptions()
-        optionen.binary_location = CHROMIUM
-        for o in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
-                  "--disable-background-networking", "--disable-component-update", "--disable-sync",
-                  "--disable-dev-shm-usage", "--user-data-dir=" + os.path.join(tmp, "chromium"),
-                  "--window-size=1280,900"):
-            optionen.add_argument(o)
-        optionen.set_capability("goog:loggingPrefs", {"browser": "ALL"})
-        browser = webdriver.Chrome(service=Service(TREIBER), options=optionen)
+        browser = chromium(os.path.join(tmp, "chromium"), 1280, 900)
         prozess = subprocess.Popen(
             [glanzzug, "--headless", "--quiet", "--folder", ordner, "--port", "record:" + draht,
              "--http", "127.0.0.1:0", "--http-token-file", token_datei],

@@ -24,7 +24,7 @@ import threading
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "gemeinsam"))
-from endet_mit_mir import endet_mit_mir  # noqa: E402
+from hilfen import endet_mit_mir  # noqa: E402
 
 GLANZZUG, DEMO = sys.argv[1], sys.argv[2]
 # A client is blocked when the server has not taken a byte for this long.

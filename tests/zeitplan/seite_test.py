@@ -15,34 +15,13 @@ import shutil
 import subprocess
 import sys
 import tempfile
-import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "gemeinsam"))
-from endet_mit_mir import endet_mit_mir  # noqa: E402
+from hilfen import browser_oder_überspringen, chromium, endet_mit_mir, warten  # noqa: E402
 
-CHROMIUM, TREIBER = "/usr/bin/chromium", "/usr/bin/chromedriver"
-try:
-    from selenium import webdriver
-    from selenium.webdriver.chrome.service import Service
-    from selenium.webdriver.common.by import By
-    from selenium.webdriver.support.ui import Select
-except ImportError:
-    print("skipped: python3-selenium is not installed")
-    sys.exit(77)
-for programm in (CHROMIUM, TREIBER):
-    if not os.access(programm, os.X_OK):
-        print(f"skipped: {programm} is not installed (chromium, chromium-driver)")
-        sys.exit(77)
-
-
-def warten(bedingung, sekunden, was):
-    ende = time.monotonic() + sekunden
-    while time.monotonic() < ende:
-        ergebnis = bedingung()
-        if ergebnis:
-            return ergebnis
-        time.sleep(0.1)
-    raise AssertionError("timed out waiting for " + was)
+browser_oder_überspringen()
+from selenium.webdriver.common.by import By  # noqa: E402
+from selenium.webdriver.support.ui import Select  # noqa: E402
 
 
 def main():
@@ -63,12 +42,7 @@ def main():
         bereit, _, _ = select.select([prozess.stderr], [], [], 15)
         assert bereit, "glanzzug printed no address"
         adresse = prozess.stderr.readline().decode().split(" at ", 1)[1].strip()
-        optionen = webdriver.ChromeOptions()
-        optionen.binary_location = CHROMIUM
-        for o in ("--headless=new", "--no-sandbox", "--disable-gpu", "--no-first-run", "--disable-dev-shm-usage",
-                  "--user-data-dir=" + os.path.join(tmp, "chromium"), "--window-size=412,915"):
-            optionen.add_argument(o)
-        browser = webdriver.Chrome(service=Service(TREIBER), options=optionen)
+        browser = chromium(os.path.join(tmp, "chromium"), 412, 915)
         browser.set_page_load_timeout(20)
         browser.get(adresse)
 

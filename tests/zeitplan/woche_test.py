@@ -22,22 +22,13 @@ import tempfile
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "gemeinsam"))
-from endet_mit_mir import endet_mit_mir  # noqa: E402
+from hilfen import endet_mit_mir, warten  # noqa: E402
 import urllib.request
 
 BIBLIOTHEK = "/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1"
 if not os.path.exists(BIBLIOTHEK):
     print("skipped: libfaketime is not installed (package faketime)")
     sys.exit(77)
-
-
-def warten(bedingung, sekunden, was):
-    ende = time.monotonic() + sekunden
-    while time.monotonic() < ende:
-        if bedingung():
-            return
-        time.sleep(0.05)
-    raise AssertionError("timed out waiting for " + was)
 
 
 class Programm:
